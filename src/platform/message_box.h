@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// The message box service: the engine and the forms hand a message to whoever listens; the
+// desktop shows a modal box, the tests and rac-cli record it. Every box is answered with OK.
+namespace rac::platform {
+
+enum class MessageIcon { None, Information };
+enum class MessageButton { OK, Help };
+
+struct Message {
+    std::string title;
+    std::string text;
+    MessageIcon icon = MessageIcon::Information;
+    std::vector<MessageButton> buttons{MessageButton::OK};
+    std::string helpFile; // relative to the program's folder; empty when there is no Help button
+    int helpContext = 0;
+
+    friend bool operator==(const Message&, const Message&) = default;
+};
+
+// The ordinary box: information icon and OK.
+inline Message information(std::string title, std::string text) {
+    return Message{std::move(title), std::move(text)};
+}
+
+class MessageSink {
+  public:
+    virtual ~MessageSink() = default;
+    virtual void show(const Message& message) = 0;
+};
+
+// Keeps every message in the order shown.
+class RecordingMessageSink final : public MessageSink {
+  public:
+    void show(const Message& message) override { shown_.push_back(message); }
+    const std::vector<Message>& shown() const { return shown_; }
+    void clear() { shown_.clear(); }
+
+  private:
+    std::vector<Message> shown_;
+};
+
+} // namespace rac::platform
