@@ -23,7 +23,10 @@ struct Message {
 
 // The ordinary box: information icon and OK.
 inline Message information(std::string title, std::string text) {
-    return Message{std::move(title), std::move(text)};
+    Message message; // member by member: a partial brace list trips -Wmissing-field-initializers
+    message.title = std::move(title);
+    message.text = std::move(text);
+    return message;
 }
 
 class MessageSink {
