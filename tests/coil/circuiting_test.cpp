@@ -1,0 +1,210 @@
+#include "coil/circuiting.h"
+
+#include "coil/coil_code.h"
+#include "coil/coil_geometry.h"
+#include "coil/pressure_drop.h"
+
+#include <gtest/gtest.h>
+
+namespace rac::coil {
+namespace {
+
+TEST(CircuitCounts, FractionsRoundHalfToEven) {
+    EXPECT_EQ(circuitsForType("1B", 26), 1);
+    EXPECT_EQ(circuitsForType("2B", 26), 2);
+    EXPECT_EQ(circuitsForType("H", 27), 14);
+    EXPECT_EQ(circuitsForType("H", 25), 12);
+    EXPECT_EQ(circuitsForType("P", 26), 17);
+    EXPECT_EQ(circuitsForType("F", 26), 26);
+    EXPECT_EQ(circuitsForType("Q", 13), 20);
+    EXPECT_EQ(circuitsForType("D", 26), 52);
+    EXPECT_FALSE(circuitsForType("h", 26).has_value());
+    EXPECT_FALSE(circuitsForType("", 26).has_value());
+}
+
+TEST(CircuitTableTest, CandidatesByRows) {
+    EXPECT_EQ(CircuitTable(1, 1), "H");
+    EXPECT_EQ(CircuitTable(1, 2), "");
+    EXPECT_EQ(CircuitTable(3, 2), "F");
+    EXPECT_EQ(CircuitTable(4, 2), "P");
+    EXPECT_EQ(CircuitTable(4, 4), "D");
+    EXPECT_EQ(CircuitTable(16, 4), "Q");
+    EXPECT_EQ(CircuitTable(5, 1), "");
+    EXPECT_EQ(CircuitTable(17, 1), "");
+    EXPECT_EQ(CircuitTable(6, 0), ""); // position 0 is never used
+}
+
+// A 12mm coil of 26 tubes, 1000 mm long, carrying water.
+CurrentCoil WaterCoil(float flowLitres, int16_t rows, float maxPD) {
+    CurrentCoil c;
+    c.TubeDiameter = "12mm";
+    c.FinType = "Aluminium 0.15 louvre";
+    c.TubesHigh = 26;
+    c.FinnedLength = 1000;
+    c.Sections = 1;
+    c.Rows = rows;
+    c.FluidFlow = flowLitres;
+    c.FluidDensity = 999.7f;
+    c.FluidViscosity = 1.3f;
+    c.MaxFluidPD = maxPD;
+    EXPECT_TRUE(SetCoilGeometry(c));
+    return c;
+}
+
+TEST(OptimiseCircuits, SkipsCandidatesOverTwoMetresPerSecond) {
+    // 13 "H" circuits of 12mm tube carry 2.7 l/s at 2.0 m/s; more flow skips "H".
+    CurrentCoil c = WaterCoil(3.0f, 4, 1000);
+    OptimiseCircuits(c);
+    EXPECT_EQ(c.CircuitType, "P");
+    EXPECT_EQ(c.Circuits, 17);
+    EXPECT_FALSE(c.CircuitsExhausted);
+    EXPECT_LE(c.FluidVelocity, 2.0f);
+}
+
+TEST(OptimiseCircuits, TakesFewestCircuitsUnderThePressureLimit) {
+    CurrentCoil c = WaterCoil(0.5f, 4, 1000);
+    OptimiseCircuits(c);
+    EXPECT_EQ(c.CircuitType, "H");
+    EXPECT_LT(c.FluidPD, c.MaxFluidPD);
+
+    CurrentCoil tight = WaterCoil(0.5f, 4, 1000);
+    tight.MaxFluidPD = c.FluidPD; // "H" is not strictly below: the next candidate is taken
+    OptimiseCircuits(tight);
+    EXPECT_EQ(tight.CircuitType, "P");
+}
+
+TEST(OptimiseCircuits, EndsOnLastCandidateWhenAllAreOverTheLimit) {
+    CurrentCoil c = WaterCoil(1.0f, 8, 0.0001f);
+    OptimiseCircuits(c);
+    EXPECT_TRUE(c.CircuitsExhausted);
+    EXPECT_EQ(c.CircuitType, "D");
+    EXPECT_EQ(c.Circuits, 52);
+}
+
+TEST(OptimiseCircuits, RowCountWithoutCandidatesEndsAtOnce) {
+    CurrentCoil c = WaterCoil(1.0f, 5, 50);
+    c.Circuits = 13;
+    OptimiseCircuits(c);
+    EXPECT_TRUE(c.CircuitsExhausted);
+    EXPECT_EQ(c.CircuitType, "");
+    EXPECT_EQ(c.Circuits, 13);
+}
+
+TEST(OptimiseCircuits, ClearsTheExhaustedFlagOfAnEarlierSearch) {
+    CurrentCoil c = WaterCoil(0.5f, 4, 1000);
+    c.CircuitsExhausted = true;
+    OptimiseCircuits(c);
+    EXPECT_FALSE(c.CircuitsExhausted);
+}
+
+struct ConfigurationCase {
+    const char* type;
+    int16_t rows;
+    const char* title; // empty: no message
+    bool aborts;
+};
+
+TEST(CheckCoilConfiguration, WarningsAndUncircuitableCoils) {
+    const ConfigurationCase cases[] = {
+        {"P", 1, "Coil Uncircuitable", true},
+        {"F", 1, "Non-Standard Coil Configuration - Extract Coil", false},
+        {"F", 2, "", false},
+        {"1B", 17, "", false},
+        {"1B", 3, "Non-Standard Coil Configuration - Extract Coil", false},
+        {"2B", 2, "", false},
+        {"H", 5, "", false},
+        {"Q", 2, "Coil Uncircuitable", true},
+        {"Q", 4, "Non-Standard Coil Configuration - Extract Coil", false},
+        {"D", 3, "Coil Uncircuitable", true},
+        {"D", 2, "Non-Standard Coil Configuration - Extract Coil", false},
+        {"D", 16, "", false},
+    };
+    for (const ConfigurationCase& k : cases) {
+        platform::RecordingMessageSink sink;
+        CalcStatus status(sink);
+        CurrentCoil c;
+        c.Side = CoilSide::Extract;
+        c.CircuitType = k.type;
+        c.Rows = k.rows;
+        CheckCoilConfiguration(c, status);
+        const std::string label = std::string(k.type) + " " + std::to_string(k.rows);
+        EXPECT_EQ(status.CalcAbort, k.aborts) << label;
+        if (std::string(k.title).empty()) {
+            EXPECT_TRUE(sink.shown().empty()) << label;
+            continue;
+        }
+        ASSERT_EQ(sink.shown().size(), 1u) << label;
+        EXPECT_EQ(sink.shown()[0].title, k.title) << label;
+    }
+}
+
+TEST(CheckCoilConfiguration, WarningHasOkAndHelpAndNoIcon) {
+    platform::RecordingMessageSink sink;
+    CalcStatus status(sink);
+    CurrentCoil c;
+    c.Side = CoilSide::Supply;
+    c.CircuitType = "F";
+    c.Rows = 5;
+    CheckCoilConfiguration(c, status);
+    ASSERT_EQ(sink.shown().size(), 1u);
+    const platform::Message& m = sink.shown()[0];
+    EXPECT_EQ(m.title, "Non-Standard Coil Configuration - Supply Coil");
+    EXPECT_EQ(m.text, "Non-standard coil configuration for a F type coil. For a standard "
+                      "configuration the coil should have  2, 3, 4, 6, 8, 10, 12, 14 or 16 rows.");
+    EXPECT_EQ(m.icon, platform::MessageIcon::None);
+    EXPECT_EQ(m.buttons, (std::vector{platform::MessageButton::OK, platform::MessageButton::Help}));
+    EXPECT_EQ(m.helpFile, "zylrac.hlp");
+    EXPECT_EQ(m.helpContext, 1);
+}
+
+TEST(SetConnectionSize, HeaderSizeOrBundleTubes) {
+    CurrentCoil c;
+    c.CircuitType = "H";
+    c.HeaderSizeIndex = 1;
+    SetConnectionSize(c);
+    EXPECT_EQ(c.ConnectionSize, "¾ inch");
+    c.HeaderSizeIndex = 6;
+    SetConnectionSize(c);
+    EXPECT_EQ(c.ConnectionSize, "2½ inch");
+    c.CircuitType = "1B";
+    c.Headers = 3;
+    SetConnectionSize(c);
+    EXPECT_EQ(c.ConnectionSize, "15mm");
+    EXPECT_EQ(c.Headers, 1);
+    c.CircuitType = "2B";
+    SetConnectionSize(c);
+    EXPECT_EQ(c.ConnectionSize, "22mm");
+}
+
+TEST(BuildCoilCode, WorkedExamples) {
+    CurrentCoil c;
+    c.TubeDiameter = "12mm";
+    c.CircuitMode = "Fixed";
+    c.CircuitType = "H";
+    c.FinDensity = 10;
+    c.Rows = 4;
+    c.TubesHigh = 26;
+    c.FinnedLength = 1000;
+    BuildCoilCode(c);
+    EXPECT_EQ(c.CoilCode, "12WH10.4-26Tx1000");
+
+    c.CircuitMode = "Number";
+    c.CircuitNumber = 12;
+    BuildCoilCode(c);
+    EXPECT_EQ(c.CoilCode, "12WS1210.4-26Tx1000");
+
+    c.CircuitMode = "Optimise";
+    c.CircuitType = "F";
+    c.FinDensity = 0;
+    c.Rows = 2;
+    BuildCoilCode(c);
+    EXPECT_EQ(c.CoilCode, "12WF0.2-26Tx1000");
+
+    c.TubeDiameter = "16mm";
+    c.FinnedLength = 1250.5f;
+    BuildCoilCode(c);
+    EXPECT_EQ(c.CoilCode, "16WF0.2-26Tx1250.5");
+}
+
+} // namespace
+} // namespace rac::coil
