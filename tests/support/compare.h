@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <iomanip>
+
+// Comparison of computed quantities with hand-checked values to a relative tolerance.
+namespace rac::test {
+
+// |actual - expected| <= relTol x |expected|. An expected zero is matched to relTol absolutely;
+// a non-finite expectation (infinity) must be met exactly, and NaN never matches.
+inline ::testing::AssertionResult isNear(double actual, double expected, double relTol) {
+    const double scale = expected == 0.0 ? 1.0 : std::fabs(expected);
+    const bool near = std::isfinite(expected) ? std::fabs(actual - expected) <= relTol * scale
+                                              : actual == expected;
+    if (near) {
+        return ::testing::AssertionSuccess();
+    }
+    return ::testing::AssertionFailure()
+           << std::setprecision(10) << "actual " << actual << ", expected " << expected
+           << " within relative " << relTol;
+}
+
+inline void expectNear(double actual, double expected, double relTol) {
+    EXPECT_TRUE(isNear(actual, expected, relTol));
+}
+
+} // namespace rac::test
