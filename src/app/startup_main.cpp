@@ -46,13 +46,11 @@ int main() {
               << format(data.DBSupplyOff, Pattern::OneDecimal) << " C\n"
               << "  extract air  " << format(data.DBExtractOn, Pattern::OneDecimal) << " -> "
               << format(data.DBExtractOff, Pattern::OneDecimal) << " C\n"
-              << "  effectiveness " << format(data.Effectiveness * 100.0, Pattern::Whole)
-              << " %\n"
+              << "  effectiveness " << format(data.Effectiveness * 100.0, Pattern::Whole) << " %\n"
               << "  duty          " << format(std::abs(data.Duty), Pattern::Whole) << " kW\n"
               << "  fluid T1/T2   " << format(data.FluidT1, Pattern::OneDecimal) << " / "
               << format(data.FluidT2, Pattern::OneDecimal) << " C\n"
-              << "  fluid flow    " << format(data.FluidFlowRate, Pattern::OneDecimal)
-              << " l/s\n";
+              << "  fluid flow    " << format(data.FluidFlowRate, Pattern::OneDecimal) << " l/s\n";
     printCoil("Supply", data.Supply);
     // The screen shows the supply coil's connection size for both coils of the loop.
     auto extract = data.Extract;

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "calculation/calc_context.h"
+
+namespace rac::calculation {
+
+// Copies one coil's inputs from the calculation record into the working coil. The rows are the
+// user's only when rating; a selection finds them.
+enum class RowsSource { Searched, Entered };
+void LoadCurrentCoil(CalcContext& ctx, coil::CoilSide side, RowsSource rows);
+
+} // namespace rac::calculation

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "calculation/calc_context.h"
+#include "calculation/selection_rating.h"
+
+#include <string>
+#include <vector>
+
+namespace rac::calculation {
+
+// One independent calculation with its recorded messages.
+struct EngineRun {
+    platform::RecordingMessageSink sink;
+    CalcContext ctx{sink};
+
+    EngineRun() = default;
+    explicit EngineRun(const RunAroundData& request) { ctx.data = request; }
+
+    void select(Target target = Target::AirOffDB) { SelectRunAround(ctx, target); }
+    void rate() { RateRunAround(ctx); }
+
+    std::vector<std::string> titles() const {
+        std::vector<std::string> out;
+        for (const auto& m : sink.shown()) {
+            out.push_back(m.title);
+        }
+        return out;
+    }
+};
+
+} // namespace rac::calculation
