@@ -131,7 +131,9 @@ std::optional<int16_t> circuitsForType(std::string_view circuitType, double tube
     return numbers::toCount(circuits);
 }
 
-bool isCircuitType(std::string_view text) { return circuitsForType(text, 0).has_value(); }
+bool isCircuitType(std::string_view text) {
+    return circuitsForType(text, 0).has_value();
+}
 
 std::string_view CircuitTable(int rows, int position) {
     const auto list = candidates(rows);
@@ -142,10 +144,9 @@ std::string_view CircuitTable(int rows, int position) {
 }
 
 void SetFluidVelocity(CurrentCoil& coil) {
-    coil.FluidVelocity =
-        numbers::store(static_cast<double>(coil.FluidFlow) /
-                       (static_cast<double>(coil.Circuits) *
-                        static_cast<double>(coil.TubeFlowArea) * 1000.0));
+    coil.FluidVelocity = numbers::store(
+        static_cast<double>(coil.FluidFlow) /
+        (static_cast<double>(coil.Circuits) * static_cast<double>(coil.TubeFlowArea) * 1000.0));
 }
 
 void OptimiseCircuits(CurrentCoil& coil) {
@@ -180,18 +181,18 @@ void CheckCoilConfiguration(CurrentCoil& coil, CalcStatus& status) {
             continue;
         }
         if (contains(rule.uncircuitableRows, coil.Rows)) {
-            status.abortWith(platform::information("Coil Uncircuitable",
-                                                   std::string(rule.uncircuitableText)));
+            status.abortWith(
+                platform::information("Coil Uncircuitable", std::string(rule.uncircuitableText)));
             return;
         }
         if (!contains(rule.standardRows, coil.Rows)) {
-            status.messages.show(platform::Message{
-                "Non-Standard Coil Configuration - " + coil.CoilLabel,
-                std::string(rule.warningText),
-                platform::MessageIcon::None,
-                {platform::MessageButton::OK, platform::MessageButton::Help},
-                std::string(kHelpFile),
-                1});
+            status.messages.show(
+                platform::Message{"Non-Standard Coil Configuration - " + coil.CoilLabel,
+                                  std::string(rule.warningText),
+                                  platform::MessageIcon::None,
+                                  {platform::MessageButton::OK, platform::MessageButton::Help},
+                                  std::string(kHelpFile),
+                                  1});
         }
         return;
     }
@@ -201,7 +202,8 @@ void SetConnectionSize(CurrentCoil& coil) {
     static constexpr std::array<std::string_view, 7> kSizes{
         "¾ inch", "1 inch", "1¼ inch", "1½ inch", "2 inch", "2½ inch", "3 inch"};
     if (coil.HeaderSizeIndex >= 1 && coil.HeaderSizeIndex <= 7) {
-        coil.ConnectionSize = std::string(kSizes[static_cast<std::size_t>(coil.HeaderSizeIndex) - 1]);
+        coil.ConnectionSize =
+            std::string(kSizes[static_cast<std::size_t>(coil.HeaderSizeIndex) - 1]);
     } else {
         coil.ConnectionSize.clear();
     }

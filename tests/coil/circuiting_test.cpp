@@ -1,5 +1,4 @@
 #include "coil/circuiting.h"
-
 #include "coil/coil_code.h"
 #include "coil/coil_geometry.h"
 #include "coil/pressure_drop.h"

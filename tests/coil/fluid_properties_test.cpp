@@ -36,8 +36,8 @@ struct Dispatch {
     }
 };
 
-// Published check values of the correlations in the units the coil holds (viscosity mPa s, specific heat
-// J/(kg K)), each to half a unit of its last printed digit.
+// Published check values of the correlations in the units the coil holds (viscosity mPa s, specific
+// heat J/(kg K)), each to half a unit of its last printed digit.
 TEST(CalcFluidProperties, ReferenceTableInCoilUnits) {
     struct Row {
         const char* name;
