@@ -7,21 +7,15 @@
 namespace rac::calculation {
 
 using numbers::store;
-
-namespace {
-
-double d(float value) {
-    return static_cast<double>(value);
-}
-
-} // namespace
+using numbers::widen;
 
 void CalcFaceAreas(RunAroundData& data) {
     for (RunAroundCoil* coil : {&data.Supply, &data.Extract}) {
-        coil->FaceArea = store(d(coil->FinnedLength) / 1000.0 * (d(coil->FinnedHeight) / 1000.0));
+        coil->FaceArea =
+            store(widen(coil->FinnedLength) / 1000.0 * (widen(coil->FinnedHeight) / 1000.0));
     }
-    data.Supply.AirVel = store(d(data.AirVolSupply) / d(data.Supply.FaceArea));
-    data.Extract.AirVel = store(d(data.AirVolExtract) / d(data.Extract.FaceArea));
+    data.Supply.AirVel = store(widen(data.AirVolSupply) / widen(data.Supply.FaceArea));
+    data.Extract.AirVel = store(widen(data.AirVolExtract) / widen(data.Extract.FaceArea));
     if (data.AirVolSupply < data.AirVolExtract) {
         data.AirVolMax = data.AirVolExtract;
         data.AirVolMin = data.AirVolSupply;
@@ -33,39 +27,41 @@ void CalcFaceAreas(RunAroundData& data) {
 
 void CalcExtractOffFromSupplyOff(RunAroundData& data) {
     data.DBExtractOff =
-        store(d(data.DBExtractOn) - (d(data.DBSupplyOff) - d(data.DBSupplyOn)) *
-                                        d(data.AirVolSupply) / d(data.AirVolExtract));
+        store(widen(data.DBExtractOn) - (widen(data.DBSupplyOff) - widen(data.DBSupplyOn)) *
+                                            widen(data.AirVolSupply) / widen(data.AirVolExtract));
 }
 
 void CalcSupplyOffFromDuty(RunAroundData& data) {
-    data.DBSupplyOff =
-        store(d(data.Duty) * 1000.0 /
-                  (d(data.AirVolSupply) * d(data.AirDensity) * d(data.AirSpecificHeat)) +
-              d(data.DBSupplyOn));
+    data.DBSupplyOff = store(
+        widen(data.Duty) * 1000.0 /
+            (widen(data.AirVolSupply) * widen(data.AirDensity) * widen(data.AirSpecificHeat)) +
+        widen(data.DBSupplyOn));
 }
 
 void CalcEffectivenessFromAirTemperatures(RunAroundData& data) {
-    data.Effectiveness = store((d(data.DBSupplyOff) - d(data.DBSupplyOn)) * d(data.AirVolSupply) /
-                               ((d(data.DBExtractOn) - d(data.DBSupplyOn)) * d(data.AirVolMin)));
+    data.Effectiveness =
+        store((widen(data.DBSupplyOff) - widen(data.DBSupplyOn)) * widen(data.AirVolSupply) /
+              ((widen(data.DBExtractOn) - widen(data.DBSupplyOn)) * widen(data.AirVolMin)));
 }
 
 void CalcMaxDuty(RunAroundData& data) {
-    data.MaxDuty = store((d(data.DBExtractOn) - d(data.DBSupplyOn)) * d(data.AirVolMin) *
-                         d(data.AirDensity) * d(data.AirSpecificHeat) / 1000.0);
+    data.MaxDuty =
+        store((widen(data.DBExtractOn) - widen(data.DBSupplyOn)) * widen(data.AirVolMin) *
+              widen(data.AirDensity) * widen(data.AirSpecificHeat) / 1000.0);
 }
 
 void EstimateLoopTemperatures(RunAroundData& data) {
-    const double supplyOn = d(data.DBSupplyOn);
-    const double supplyOff = d(data.DBSupplyOff);
-    const double extractOn = d(data.DBExtractOn);
-    const double extractOff = d(data.DBExtractOff);
+    const double supplyOn = widen(data.DBSupplyOn);
+    const double supplyOff = widen(data.DBSupplyOff);
+    const double extractOn = widen(data.DBExtractOn);
+    const double extractOff = widen(data.DBExtractOff);
     data.FluidT1 = store(supplyOn + 0.67 * (extractOff - supplyOn));
     data.FluidT2 = store(supplyOff + 0.33 * (extractOn - supplyOff));
     // The differences are signed: in cooling both fall below 2 K and both take the midpoints.
-    if (store(extractOff - d(data.FluidT1)) < 2.0f) {
+    if (store(extractOff - widen(data.FluidT1)) < 2.0f) {
         data.FluidT1 = store(supplyOn + 0.5 * (extractOff - supplyOn));
     }
-    if (store(d(data.FluidT2) - supplyOff) < 2.0f) {
+    if (store(widen(data.FluidT2) - supplyOff) < 2.0f) {
         data.FluidT2 = store(supplyOff + 0.5 * (extractOn - supplyOff));
     }
 }
@@ -87,7 +83,7 @@ void CalcTargetAirSide(CalcContext& ctx, Target target) {
         EstimateLoopTemperatures(data);
         CalcEffectivenessFromAirTemperatures(data);
         CalcMaxDuty(data);
-        data.Duty = store(d(data.MaxDuty) * d(data.Effectiveness));
+        data.Duty = store(widen(data.MaxDuty) * widen(data.Effectiveness));
         break;
     case Target::Duty:
         if (data.DBSupplyOn > data.DBExtractOn) {
@@ -100,7 +96,7 @@ void CalcTargetAirSide(CalcContext& ctx, Target target) {
         break;
     case Target::Effectiveness:
         CalcMaxDuty(data);
-        data.Duty = store(d(data.Effectiveness) / 100.0 * d(data.MaxDuty));
+        data.Duty = store(widen(data.Effectiveness) / 100.0 * widen(data.MaxDuty));
         CalcSupplyOffFromDuty(data);
         CalcExtractOffFromSupplyOff(data);
         EstimateLoopTemperatures(data);

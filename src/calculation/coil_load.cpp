@@ -41,4 +41,19 @@ void LoadCurrentCoil(CalcContext& ctx, coil::CoilSide side, RowsSource rows) {
     }
 }
 
+void StoreCoilResults(CalcContext& ctx, coil::CoilSide side) {
+    const coil::CurrentCoil& c = ctx.coil;
+    RunAroundCoil& entry = ctx.data.coil(side);
+    entry.CoilCode = c.CoilCode;
+    entry.TotalAirPD = c.TotalAirPD;
+    entry.AirPD = c.CoilAirPD;
+    entry.ActualFluidPD = c.FluidPD;
+    entry.ConnectionSize = c.ConnectionSize;
+    entry.Headers = c.Headers;
+    if (side == coil::CoilSide::Supply) {
+        ctx.data.DutyWattsSupply = c.DutyWatts;
+    }
+    ctx.data.FluidFlowRate = c.FluidFlow;
+}
+
 } // namespace rac::calculation

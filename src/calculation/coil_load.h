@@ -9,4 +9,8 @@ namespace rac::calculation {
 enum class RowsSource { Searched, Entered };
 void LoadCurrentCoil(CalcContext& ctx, coil::CoilSide side, RowsSource rows);
 
+// Copies what selection and rating both report for a coil back into the calculation record:
+// coil code, air and fluid pressure drops, connection size, headers, duty and loop flow.
+void StoreCoilResults(CalcContext& ctx, coil::CoilSide side);
+
 } // namespace rac::calculation

@@ -16,47 +16,42 @@ namespace rac::calculation {
 
 using coil::CurrentCoil;
 using numbers::store;
-
-namespace {
-
-double d(float value) {
-    return static_cast<double>(value);
-}
-
-} // namespace
+using numbers::widen;
 
 void CalcCoilPerformance(CurrentCoil& c) {
     c.CapacityRatio = c.AirCapacityRate <= c.FluidCapacityRate
-                          ? store(d(c.AirCapacityRate) / d(c.FluidCapacityRate))
-                          : store(d(c.FluidCapacityRate) / d(c.AirCapacityRate));
-    c.TotalResistance = store(d(c.FluidResistance) + d(c.AirResistance) + d(c.FinResistance));
+                          ? store(widen(c.AirCapacityRate) / widen(c.FluidCapacityRate))
+                          : store(widen(c.FluidCapacityRate) / widen(c.AirCapacityRate));
+    c.TotalResistance =
+        store(widen(c.FluidResistance) + widen(c.AirResistance) + widen(c.FinResistance));
     coil::CalcEffectiveness(c);
 }
 
 bool CalcRatingFlow(CalcContext& ctx) {
     CurrentCoil& c = ctx.coil;
-    c.DutyWatts = store(std::fabs(d(c.AirOffTemp) - d(c.AirOnTemp)) * d(c.AirCapacityRate));
-    const double fluidDifference = d(c.FluidInTemp) - d(c.FluidOutTemp);
+    c.DutyWatts =
+        store(std::fabs(widen(c.AirOffTemp) - widen(c.AirOnTemp)) * widen(c.AirCapacityRate));
+    const double fluidDifference = widen(c.FluidInTemp) - widen(c.FluidOutTemp);
     if (fluidDifference == 0.0) {
         StopCoilCalculation(c, ctx, CoilFault::NoFluidTemperatureDifference);
         return false;
     }
-    c.FluidMassFlow =
-        store(std::fabs(d(ctx.data.Duty) * 1000.0 / (fluidDifference * d(c.FluidSpecificHeat))));
-    c.FluidCapacityRate = store(d(c.FluidMassFlow) * d(c.FluidSpecificHeat));
-    const double smallerRate =
-        c.FluidCapacityRate < c.AirCapacityRate ? d(c.FluidCapacityRate) : d(c.AirCapacityRate);
+    c.FluidMassFlow = store(
+        std::fabs(widen(ctx.data.Duty) * 1000.0 / (fluidDifference * widen(c.FluidSpecificHeat))));
+    c.FluidCapacityRate = store(widen(c.FluidMassFlow) * widen(c.FluidSpecificHeat));
+    const double smallerRate = c.FluidCapacityRate < c.AirCapacityRate ? widen(c.FluidCapacityRate)
+                                                                       : widen(c.AirCapacityRate);
     if (smallerRate == 0.0) {
         StopCoilCalculation(c, ctx, CoilFault::NoCapacityRate);
         return false;
     }
-    const double fluidToAir = std::fabs(d(c.FluidInTemp) - d(c.AirOnTemp));
+    const double fluidToAir = std::fabs(widen(c.FluidInTemp) - widen(c.AirOnTemp));
     if (fluidToAir == 0.0) {
         StopCoilCalculation(c, ctx, CoilFault::AirOnAtFluidTemperature);
         return false;
     }
-    c.RequiredEffectiveness = store(d(c.DutyWatts) / (fluidToAir * smallerRate));
-    c.FluidFlow = store(d(c.FluidMassFlow) / d(c.FluidDensity) * 1000.0);
+    c.RequiredEffectiveness = store(widen(c.DutyWatts) / (fluidToAir * smallerRate));
+    c.FluidFlow = store(widen(c.FluidMassFlow) / widen(c.FluidDensity) * 1000.0);
     coil::SetFluidVelocity(c);
     coil::CalcTubeSideCoefficient(c);
     CalcCoilPerformance(c);
@@ -69,12 +64,12 @@ void RateCoil(CalcContext& ctx) {
     c.AirDensity = 1.21f;
     ctx.CalcAbort = false;
     coil::CalcFluidProperties(c, ctx, ctx.data.GlycolSelect, ctx.data.GlycolPercent,
-                              d(c.MeanFluidTemp));
+                              widen(c.MeanFluidTemp));
     if (ctx.CalcAbort) {
         return;
     }
-    c.AirMassFlow = store(d(c.AirVolume) * 1.21);
-    c.AirCapacityRate = store(d(c.AirMassFlow) * 1000.0);
+    c.AirMassFlow = store(widen(c.AirVolume) * 1.21);
+    c.AirCapacityRate = store(widen(c.AirMassFlow) * 1000.0);
     if (!coil::SetCoilGeometry(c)) {
         StopCoilCalculation(c, ctx, CoilFault::UnknownFinType);
         return;
@@ -90,7 +85,7 @@ void RateCoil(CalcContext& ctx) {
     if (c.CircuitMode == "Number") {
         c.Circuits = c.CircuitNumber;
     } else if (c.CircuitMode == "Fixed") {
-        c.Circuits = coil::circuitsForType(c.CircuitType, d(c.TubesHigh)).value_or(0);
+        c.Circuits = coil::circuitsForType(c.CircuitType, widen(c.TubesHigh)).value_or(0);
     } else {
         c.Circuits = 0; // rating offers no circuit search
     }
@@ -119,16 +114,7 @@ void RateCoilOnSide(CalcContext& ctx, coil::CoilSide side) {
     RunAroundCoil& entry = ctx.data.coil(side);
     entry.AchievedEff = c.Effectiveness;
     entry.RequiredEff = c.RequiredEffectiveness;
-    entry.CoilCode = c.CoilCode;
-    entry.ActualFluidPD = c.FluidPD;
-    entry.TotalAirPD = c.TotalAirPD;
-    entry.AirPD = c.CoilAirPD;
-    entry.ConnectionSize = c.ConnectionSize;
-    entry.Headers = c.Headers;
-    if (side == coil::CoilSide::Supply) {
-        ctx.data.DutyWattsSupply = c.DutyWatts;
-    }
-    ctx.data.FluidFlowRate = c.FluidFlow;
+    StoreCoilResults(ctx, side);
 }
 
 } // namespace rac::calculation

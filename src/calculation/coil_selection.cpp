@@ -17,12 +17,9 @@ namespace rac::calculation {
 
 using coil::CurrentCoil;
 using numbers::store;
+using numbers::widen;
 
 namespace {
-
-double d(float value) {
-    return static_cast<double>(value);
-}
 
 constexpr int kMaxRows = 16;
 
@@ -32,39 +29,40 @@ bool CalcSelectionDuty(CalcContext& ctx) {
     CurrentCoil& c = ctx.coil;
     c.AirSpecificHeat = 1000.0f;
     c.AirDensity = 1.21f;
-    c.DutyWatts =
-        store(std::fabs(d(c.AirVolume) * 1.21 * 1000.0 * (d(c.AirOffTemp) - d(c.AirOnTemp))));
-    const double fluidDifference = d(c.FluidInTemp) - d(c.FluidOutTemp);
+    c.DutyWatts = store(
+        std::fabs(widen(c.AirVolume) * 1.21 * 1000.0 * (widen(c.AirOffTemp) - widen(c.AirOnTemp))));
+    const double fluidDifference = widen(c.FluidInTemp) - widen(c.FluidOutTemp);
     if (fluidDifference == 0.0) {
         StopCoilCalculation(c, ctx, CoilFault::NoFluidTemperatureDifference);
         return false;
     }
-    c.FluidMassFlow = store(std::fabs(d(c.DutyWatts) / (fluidDifference * d(c.FluidSpecificHeat))));
-    c.FluidFlow = store(d(c.FluidMassFlow) / d(c.FluidDensity) * 1000.0);
-    c.DutyKW = store(d(c.DutyWatts) / 1000.0);
+    c.FluidMassFlow =
+        store(std::fabs(widen(c.DutyWatts) / (fluidDifference * widen(c.FluidSpecificHeat))));
+    c.FluidFlow = store(widen(c.FluidMassFlow) / widen(c.FluidDensity) * 1000.0);
+    c.DutyKW = store(widen(c.DutyWatts) / 1000.0);
 
-    c.AirMassFlow = store(d(c.AirVolume) * 1.21);
-    c.AirCapacityRate = store(d(c.AirMassFlow) * 1000.0);
-    c.FluidCapacityRate = store(d(c.FluidMassFlow) * d(c.FluidSpecificHeat));
+    c.AirMassFlow = store(widen(c.AirVolume) * 1.21);
+    c.AirCapacityRate = store(widen(c.AirMassFlow) * 1000.0);
+    c.FluidCapacityRate = store(widen(c.FluidMassFlow) * widen(c.FluidSpecificHeat));
     double smallerRate = 0;
     if (c.AirCapacityRate <= c.FluidCapacityRate) {
-        c.CapacityRatio = store(d(c.AirCapacityRate) / d(c.FluidCapacityRate));
-        smallerRate = d(c.AirCapacityRate);
+        c.CapacityRatio = store(widen(c.AirCapacityRate) / widen(c.FluidCapacityRate));
+        smallerRate = widen(c.AirCapacityRate);
     } else {
-        c.CapacityRatio = store(d(c.FluidCapacityRate) / d(c.AirCapacityRate));
-        smallerRate = d(c.FluidCapacityRate);
+        c.CapacityRatio = store(widen(c.FluidCapacityRate) / widen(c.AirCapacityRate));
+        smallerRate = widen(c.FluidCapacityRate);
     }
     if (smallerRate == 0.0) {
         StopCoilCalculation(c, ctx, CoilFault::NoCapacityRate);
         return false;
     }
-    const double airToFluid = std::fabs(d(c.AirOnTemp) - d(c.FluidInTemp));
+    const double airToFluid = std::fabs(widen(c.AirOnTemp) - widen(c.FluidInTemp));
     if (airToFluid == 0.0) {
         StopCoilCalculation(c, ctx, CoilFault::AirOnAtFluidTemperature);
         return false;
     }
-    c.RequiredEffectiveness = store(std::fabs(d(c.AirOnTemp) - d(c.AirOffTemp)) *
-                                    d(c.AirCapacityRate) / (airToFluid * smallerRate));
+    c.RequiredEffectiveness = store(std::fabs(widen(c.AirOnTemp) - widen(c.AirOffTemp)) *
+                                    widen(c.AirCapacityRate) / (airToFluid * smallerRate));
     return true;
 }
 
@@ -86,7 +84,7 @@ bool SetSearchCircuits(CalcContext& ctx) {
     } else {
         c.Circuits = c.CircuitMode == "Number"
                          ? c.CircuitNumber
-                         : coil::circuitsForType(c.CircuitType, d(c.TubesHigh)).value_or(0);
+                         : coil::circuitsForType(c.CircuitType, widen(c.TubesHigh)).value_or(0);
         coil::SetFluidVelocity(c);
     }
     if (c.Circuits <= 0) {
@@ -100,7 +98,8 @@ void EvaluateTrial(CurrentCoil& c) {
     coil::SetFinResistance(c);
     coil::CalcCoilSurfaces(c);
     coil::CalcTubeSideCoefficient(c);
-    c.TotalResistance = store(d(c.FluidResistance) + d(c.AirResistance) + d(c.FinResistance));
+    c.TotalResistance =
+        store(widen(c.FluidResistance) + widen(c.AirResistance) + widen(c.FinResistance));
     coil::CalcEffectiveness(c);
 }
 
@@ -125,9 +124,9 @@ bool SearchFinsAndRows(CalcContext& ctx) {
     const bool searched = FinDensityIsSearched(c);
     while (!(c.RequiredEffectiveness < c.Effectiveness)) {
         if (searched) {
-            c.FinDensity = store(d(c.FinDensity) + 2.0);
+            c.FinDensity = store(widen(c.FinDensity) + 2.0);
         }
-        c.SearchPass = store(d(c.SearchPass) + 1.0);
+        c.SearchPass = store(widen(c.SearchPass) + 1.0);
         if (c.SearchPass != 1.0f && (!searched || c.FinDensity > c.FinDensityLimit)) {
             if (c.Rows == kMaxRows) {
                 ShowRowLimit(ctx);
@@ -200,7 +199,7 @@ void ShowFinThicknessNotice(CalcContext& ctx, coil::CoilSide side) {
 void SelectCoil(CalcContext& ctx) {
     CurrentCoil& c = ctx.coil;
     coil::CalcFluidProperties(c, ctx, ctx.data.GlycolSelect, ctx.data.GlycolPercent,
-                              d(c.MeanFluidTemp));
+                              widen(c.MeanFluidTemp));
     if (ctx.CalcAbort || !CalcSelectionDuty(ctx)) {
         return;
     }
@@ -243,21 +242,12 @@ void SelectCoilOnSide(CalcContext& ctx, coil::CoilSide side) {
     const CurrentCoil& c = ctx.coil;
     RunAroundCoil& entry = ctx.data.coil(side);
     entry.NumberRows = c.Rows;
-    entry.ConnectionSize = c.ConnectionSize;
     entry.SelectedFinDensity = c.FinDensity;
     if (c.FinDensity != 0 && c.FinDensity < 7 && coil::isThinAluminium(entry.FinMatType)) {
         ShowFinThicknessNotice(ctx, side);
     }
     entry.SelectedCircuitType = c.CircuitType;
-    entry.CoilCode = c.CoilCode;
-    entry.TotalAirPD = c.TotalAirPD;
-    entry.AirPD = c.CoilAirPD;
-    entry.ActualFluidPD = c.FluidPD;
-    entry.Headers = c.Headers;
-    if (side == coil::CoilSide::Supply) {
-        ctx.data.DutyWattsSupply = c.DutyWatts;
-    }
-    ctx.data.FluidFlowRate = c.FluidFlow;
+    StoreCoilResults(ctx, side);
 }
 
 } // namespace rac::calculation

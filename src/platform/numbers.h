@@ -14,6 +14,11 @@ inline float store(double value) {
     return static_cast<float>(value);
 }
 
+// A stored quantity taken into double arithmetic.
+inline double widen(float value) {
+    return static_cast<double>(value);
+}
+
 // Integer part rounded down (also for negative values).
 double floorValue(double value);
 
