@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // The message box service: the engine and the forms hand a message to whoever listens; the
@@ -26,6 +27,23 @@ inline Message information(std::string title, std::string text) {
     Message message; // member by member: a partial brace list trips -Wmissing-field-initializers
     message.title = std::move(title);
     message.text = std::move(text);
+    return message;
+}
+
+// OK only, no icon.
+inline Message okOnly(std::string title, std::string text) {
+    Message message = information(std::move(title), std::move(text));
+    message.icon = MessageIcon::None;
+    return message;
+}
+
+// OK and Help, no icon; Help opens the help file at the context.
+inline Message withHelpButton(std::string title, std::string text, std::string helpFile,
+                              int helpContext) {
+    Message message = okOnly(std::move(title), std::move(text));
+    message.buttons.push_back(MessageButton::Help);
+    message.helpFile = std::move(helpFile);
+    message.helpContext = helpContext;
     return message;
 }
 

@@ -1,0 +1,385 @@
+#include "platform/form.h"
+
+#include "platform/platform_error.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace rac::platform {
+
+namespace {
+
+bool isName(std::string_view name) {
+    return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_';
+    });
+}
+
+std::string quoted(std::string_view text) {
+    return "\"" + std::string(text) + "\"";
+}
+
+bool enabledAndVisible(const Control& control) {
+    for (const Control* part = &control; part != nullptr; part = part->container()) {
+        if (!part->enabled() || !part->visible()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The handler of a control, or of its array when the element has none of its own.
+template <typename Map, typename MakeKey>
+const typename Map::mapped_type* findHandler(const Map& handlers, const Control& control,
+                                             MakeKey key) {
+    auto found = handlers.find(key(control.name()));
+    if (found == handlers.end() && control.index()) {
+        found = handlers.find(key(control.arrayName()));
+    }
+    return found == handlers.end() ? nullptr : &found->second;
+}
+
+// Marks an event as running on a control for as long as its handler runs.
+class RunningEvent {
+  public:
+    RunningEvent(std::vector<std::pair<const Control*, Event>>& running, const Control& control,
+                 Event event)
+        : running_(running) {
+        running_.emplace_back(&control, event);
+    }
+    ~RunningEvent() { running_.pop_back(); }
+    RunningEvent(const RunningEvent&) = delete;
+    RunningEvent& operator=(const RunningEvent&) = delete;
+
+  private:
+    std::vector<std::pair<const Control*, Event>>& running_;
+};
+
+class FlagWhile {
+  public:
+    explicit FlagWhile(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagWhile() { flag_ = false; }
+    FlagWhile(const FlagWhile&) = delete;
+    FlagWhile& operator=(const FlagWhile&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+} // namespace
+
+Form::Form(std::string name, std::string title) : name_(std::move(name)), title_(std::move(title)) {
+    if (!isName(name_)) {
+        throw PlatformError(quoted(name_) + " is not a valid form name");
+    }
+}
+
+Form::~Form() = default;
+
+void Form::setTitle(std::string title) {
+    if (title_ != title) {
+        title_ = std::move(title);
+        notify(nullptr, Property::Title);
+    }
+}
+
+Control& Form::add(ControlKind kind, std::string_view name, std::string_view container) {
+    if (!isName(name)) {
+        throw PlatformError(name_ + ": " + quoted(name) + " is not a valid control name");
+    }
+    if (arrayNames_.contains(name)) {
+        throw PlatformError(name_ + ": " + quoted(name) + " already names a control array");
+    }
+    return insert(kind, std::string(name), {}, std::nullopt, container);
+}
+
+Control& Form::addElement(ControlKind kind, std::string_view arrayName, int index,
+                          std::string_view container) {
+    if (!isName(arrayName)) {
+        throw PlatformError(name_ + ": " + quoted(arrayName) +
+                            " is not a valid control array name");
+    }
+    if (index < 0) {
+        throw PlatformError(name_ + "." + std::string(arrayName) +
+                            ": an element index cannot be negative");
+    }
+    if (byName_.contains(arrayName)) {
+        throw PlatformError(name_ + ": " + quoted(arrayName) + " already names a control");
+    }
+    arrayNames_.emplace(arrayName);
+    std::string name = std::string(arrayName) + "(" + std::to_string(index) + ")";
+    return insert(kind, std::move(name), std::string(arrayName), index, container);
+}
+
+Control& Form::insert(ControlKind kind, std::string name, std::string arrayName,
+                      std::optional<int> index, std::string_view container) {
+    if (byName_.contains(name)) {
+        throw PlatformError(name_ + ": there is already a control named " + quoted(name));
+    }
+    const Control* holder = nullptr;
+    if (!container.empty()) {
+        holder = &at(container);
+        if (!isContainer(holder->kind())) {
+            throw PlatformError(name_ + "." + holder->name() + ": a " +
+                                std::string(kindName(holder->kind())) + " cannot hold controls");
+        }
+    }
+    controls_.push_back(std::unique_ptr<Control>(
+        new Control(*this, kind, name, std::move(arrayName), index, holder)));
+    Control& control = *controls_.back();
+    byName_.emplace(std::move(name), &control);
+    return control;
+}
+
+Control* Form::find(std::string_view name) {
+    const auto found = byName_.find(name);
+    return found == byName_.end() ? nullptr : found->second;
+}
+
+const Control* Form::find(std::string_view name) const {
+    const auto found = byName_.find(name);
+    return found == byName_.end() ? nullptr : found->second;
+}
+
+Control& Form::at(std::string_view name) {
+    if (Control* control = find(name)) {
+        return *control;
+    }
+    throw PlatformError(name_ + ": no control named " + quoted(name));
+}
+
+const Control& Form::at(std::string_view name) const {
+    if (const Control* control = find(name)) {
+        return *control;
+    }
+    throw PlatformError(name_ + ": no control named " + quoted(name));
+}
+
+Control& Form::at(std::string_view arrayName, int index) {
+    return at(std::string(arrayName) + "(" + std::to_string(index) + ")");
+}
+
+std::vector<Control*> Form::controls() {
+    std::vector<Control*> all;
+    for (const auto& control : controls_) {
+        all.push_back(control.get());
+    }
+    return all;
+}
+
+std::vector<const Control*> Form::controls() const {
+    std::vector<const Control*> all;
+    for (const auto& control : controls_) {
+        all.push_back(control.get());
+    }
+    return all;
+}
+
+void Form::requireHandlerTarget(std::string_view name) const {
+    if (!byName_.contains(name) && !arrayNames_.contains(name)) {
+        throw PlatformError(name_ + ": no control or control array named " + quoted(name));
+    }
+}
+
+void Form::on(std::string_view name, Event event, Handler handler) {
+    requireHandlerTarget(name);
+    if (event == Event::KeyPress) {
+        throw PlatformError(name_ + "." + std::string(name) +
+                            ": a KeyPress handler is registered with onKeyPress");
+    }
+    handlers_[{std::string(name), event}] = std::move(handler);
+}
+
+void Form::onKeyPress(std::string_view name, KeyHandler handler) {
+    requireHandlerTarget(name);
+    keyHandlers_[std::string(name)] = std::move(handler);
+}
+
+void Form::onLoad(std::function<void()> handler) {
+    loadHandler_ = std::move(handler);
+}
+
+void Form::onClick(std::function<void()> handler) {
+    clickHandler_ = std::move(handler);
+}
+
+void Form::onCloseRequest(std::function<CloseReply(CloseSource)> handler) {
+    closeHandler_ = std::move(handler);
+}
+
+bool Form::running(const Control& control, Event event) const {
+    return std::find(running_.begin(), running_.end(),
+                     std::pair<const Control*, Event>{&control, event}) != running_.end();
+}
+
+void Form::raise(Control& control, Event event) {
+    if (event == Event::KeyPress) {
+        throw PlatformError(name_ + "." + control.name() +
+                            ": a key press is raised with raiseKeyPress");
+    }
+    if (running(control, event)) {
+        return;
+    }
+    const Handler* found = findHandler(handlers_, control, [event](const std::string& name) {
+        return std::pair<std::string, Event>{name, event};
+    });
+    if (found == nullptr || !*found) {
+        return;
+    }
+    const Handler handler = *found; // the handler may replace itself while it runs
+    const RunningEvent running(running_, control, event);
+    handler(control);
+}
+
+char32_t Form::raiseKeyPress(Control& control, char32_t key) {
+    if (running(control, Event::KeyPress)) {
+        return key;
+    }
+    const KeyHandler* found =
+        findHandler(keyHandlers_, control, [](const std::string& name) { return name; });
+    if (found == nullptr || !*found) {
+        return key;
+    }
+    const KeyHandler handler = *found;
+    const RunningEvent running(running_, control, Event::KeyPress);
+    handler(control, key);
+    return key;
+}
+
+void Form::raiseFormClick() {
+    if (clickHandler_) {
+        const auto handler = clickHandler_;
+        handler();
+    }
+}
+
+void Form::setState(FormState state) {
+    if (state_ != state) {
+        state_ = state;
+        notify(nullptr, Property::State);
+    }
+}
+
+void Form::load() {
+    if (loaded()) {
+        return;
+    }
+    setState(FormState::Hidden);
+    if (loadHandler_) {
+        const auto handler = loadHandler_;
+        handler();
+    }
+}
+
+void Form::show() {
+    load();
+    setState(FormState::Shown);
+}
+
+void Form::showModal() {
+    load();
+    setState(FormState::ShownModal);
+}
+
+void Form::hide() {
+    load();
+    setState(FormState::Hidden);
+}
+
+bool Form::requestClose(CloseSource source) {
+    if (!loaded()) {
+        return true;
+    }
+    if (closing_) {
+        return false; // a close handler asking to close its own form again
+    }
+    if (closeHandler_) {
+        const auto handler = closeHandler_;
+        const FlagWhile closing(closing_);
+        if (handler(source) == CloseReply::Refuse) {
+            return false;
+        }
+    }
+    unload();
+    return true;
+}
+
+void Form::unload() {
+    if (focus_ != nullptr) {
+        focus_ = nullptr;
+        notify(nullptr, Property::Focus);
+    }
+    setState(FormState::NotLoaded);
+}
+
+bool Form::reachable(const Control& control) const {
+    return shown() && enabledAndVisible(control);
+}
+
+bool Form::canTakeFocus(const Control& control) const {
+    return takesFocus(control.kind()) && enabledAndVisible(control);
+}
+
+bool Form::setFocus(Control& control) {
+    if (&control.form() != this) {
+        throw PlatformError(name_ + ": " + control.form().name() + "." + control.name() +
+                            " is on another form");
+    }
+    if (!canTakeFocus(control)) {
+        return false;
+    }
+    moveFocus(&control);
+    return true;
+}
+
+void Form::dropFocus() {
+    moveFocus(nullptr);
+}
+
+void Form::moveFocus(Control* target) {
+    if (focus_ == target) {
+        return;
+    }
+    Control* previous = focus_;
+    if (previous != nullptr) {
+        focus_ = nullptr;
+        notify(nullptr, Property::Focus);
+        raise(*previous, Event::LostFocus);
+        if (focus_ != nullptr) {
+            return; // the LostFocus handler placed the focus itself
+        }
+    }
+    focus_ = target;
+    if (target != nullptr) {
+        notify(nullptr, Property::Focus);
+        raise(*target, Event::GotFocus);
+    }
+}
+
+void Form::setMousePointer(MousePointer pointer) {
+    if (pointer_ != pointer) {
+        pointer_ = pointer;
+        notify(nullptr, Property::MousePointer);
+    }
+}
+
+std::size_t Form::observe(Observer observer) {
+    observers_.emplace(nextObserver_, std::move(observer));
+    return nextObserver_++;
+}
+
+void Form::unobserve(std::size_t id) {
+    observers_.erase(id);
+}
+
+void Form::notify(const Control* control, Property property) {
+    if (observers_.empty()) {
+        return;
+    }
+    const auto observers = observers_; // an observer may unsubscribe while being told
+    for (const auto& [id, observer] : observers) {
+        observer(control, property);
+    }
+}
+
+} // namespace rac::platform

@@ -1,0 +1,152 @@
+#pragma once
+
+#include "platform/control.h"
+
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace rac::platform {
+
+enum class Event { Click, Change, KeyPress, GotFocus, LostFocus, Timer };
+
+enum class FormState { NotLoaded, Hidden, Shown, ShownModal };
+enum class MousePointer { Normal, Wait };
+
+// Who asks a form to close: the user (close box, system menu), the window system (log-off and the
+// like) or the program's own code. A form may refuse some of them.
+enum class CloseSource { User, WindowSystem, Program };
+enum class CloseReply { Close, Refuse };
+
+using Handler = std::function<void(Control&)>;
+// The handler may replace the typed character; 7 (bell) inserts nothing.
+using KeyHandler = std::function<void(Control&, char32_t& key)>;
+// Told after every state change, before any event handler runs; control is null for a change of
+// the form itself (title, state, mouse pointer, focus).
+using Observer = std::function<void(const Control* control, Property property)>;
+
+// A screen: named controls, the handlers of their events, and the form's own state.
+//
+// Re-entrancy: while the handler of an event runs on a control, the same event on the same
+// control is not raised again (its state still changes and observers are still told). So a
+// Click handler that selects in its own list, or a Change handler that rewrites its own text,
+// ends instead of recursing; every other event still cascades at once.
+//
+// A form must outlive the handlers running on it: a handler may unload its own form, but whoever
+// owns the form discards it only after the event has returned.
+class Form {
+  public:
+    explicit Form(std::string name, std::string title = {});
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    const std::string& name() const { return name_; }
+    const std::string& title() const { return title_; }
+    void setTitle(std::string title);
+
+    // Controls. Names are letters, digits and '_'; an element of a control array is named
+    // "txtBinDB(3)" and created by addElement. The container, when given, is a frame or a menu
+    // entry already on the form. Controls are never removed, so references stay valid.
+    Control& add(ControlKind kind, std::string_view name, std::string_view container = {});
+    Control& addElement(ControlKind kind, std::string_view arrayName, int index,
+                        std::string_view container = {});
+    Control* find(std::string_view name);
+    const Control* find(std::string_view name) const;
+    // As find, but an unknown name throws PlatformError naming the form and the control.
+    Control& at(std::string_view name);
+    const Control& at(std::string_view name) const;
+    Control& at(std::string_view arrayName, int index);
+    // In the order they were added.
+    std::vector<Control*> controls();
+    std::vector<const Control*> controls() const;
+
+    // Handlers, one per control and event (a later one replaces an earlier). The name may be a
+    // control array's name: its handler serves every element without a handler of its own.
+    void on(std::string_view name, Event event, Handler handler);
+    void onKeyPress(std::string_view name, KeyHandler handler);
+    void onLoad(std::function<void()> handler);
+    void onClick(std::function<void()> handler); // a click on the form itself
+    void onCloseRequest(std::function<CloseReply(CloseSource)> handler);
+
+    // Raising events as if they happened; the setters and the user actions do this themselves.
+    void raise(Control& control, Event event);
+    char32_t raiseKeyPress(Control& control, char32_t key); // the character after the handler
+    void raiseFormClick();
+
+    // Life cycle. load raises Load once, when the form is not loaded; show, showModal and hide
+    // load first. A modal show only records the state: the caller decides what waits for it.
+    FormState state() const { return state_; }
+    bool loaded() const { return state_ != FormState::NotLoaded; }
+    bool shown() const { return state_ == FormState::Shown || state_ == FormState::ShownModal; }
+    void load();
+    void show();
+    void showModal();
+    void hide();
+    // Runs the close handler; unless it refuses, the form is unloaded. True when it is closed.
+    bool requestClose(CloseSource source);
+    // Unloads without asking, as the end of the program does. Control states are kept; whoever
+    // owns the form discards it to start afresh.
+    void unload();
+
+    // The control with the keyboard focus, or null. setFocus gives it to a control that can
+    // take it (a focusable kind, enabled and visible with its containers) and returns false
+    // otherwise; the previous owner gets LostFocus first, then the new one GotFocus. A LostFocus
+    // handler that places the focus itself (back into a field that failed a check) wins.
+    Control* focus() const { return focus_; }
+    bool setFocus(Control& control);
+    void dropFocus();
+    bool canTakeFocus(const Control& control) const;
+    // A user can act on the control: the form is shown and the control is enabled and visible,
+    // with every container.
+    bool reachable(const Control& control) const;
+
+    MousePointer mousePointer() const { return pointer_; }
+    void setMousePointer(MousePointer pointer);
+
+    // Observers, for a binding that keeps real widgets in step. observe returns the id that
+    // unobserve takes.
+    std::size_t observe(Observer observer);
+    void unobserve(std::size_t id);
+
+  private:
+    friend class Control;
+    Control& insert(ControlKind kind, std::string name, std::string arrayName,
+                    std::optional<int> index, std::string_view container);
+    void requireNewName(const std::string& name) const;
+    void requireHandlerTarget(std::string_view name) const;
+    bool running(const Control& control, Event event) const;
+    void notify(const Control* control, Property property);
+    void setState(FormState state);
+    void moveFocus(Control* target);
+
+    std::string name_;
+    std::string title_;
+    FormState state_ = FormState::NotLoaded;
+    MousePointer pointer_ = MousePointer::Normal;
+    Control* focus_ = nullptr;
+
+    std::vector<std::unique_ptr<Control>> controls_;
+    std::map<std::string, Control*, std::less<>> byName_;
+    std::set<std::string, std::less<>> arrayNames_;
+
+    std::map<std::pair<std::string, Event>, Handler> handlers_;
+    std::map<std::string, KeyHandler, std::less<>> keyHandlers_;
+    std::function<void()> loadHandler_;
+    std::function<void()> clickHandler_;
+    std::function<CloseReply(CloseSource)> closeHandler_;
+
+    std::vector<std::pair<const Control*, Event>> running_;
+    bool closing_ = false;
+
+    std::map<std::size_t, Observer> observers_;
+    std::size_t nextObserver_ = 0;
+};
+
+} // namespace rac::platform

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Typing delivers one character (code point) at a time, whatever its length in UTF-8.
+namespace rac::platform::utf8 {
+
+// The code points of a text; empty when the text is not valid UTF-8 (overlong forms,
+// surrogates and values above U+10FFFF included).
+std::optional<std::vector<char32_t>> decode(std::string_view text);
+
+// The UTF-8 bytes of a code point; empty for a surrogate or a value above U+10FFFF.
+std::string encode(char32_t character);
+
+// The text without its last code point (a text that is not valid UTF-8 loses its last byte).
+std::string withoutLast(std::string_view text);
+
+} // namespace rac::platform::utf8

@@ -1,0 +1,126 @@
+#include "platform/file_output.h"
+#include "platform/message_box.h"
+#include "platform/platform_error.h"
+#include "platform/services.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <regex>
+#include <sstream>
+
+namespace rac::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string contentsOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class TemporaryFolder : public ::testing::Test {
+  protected:
+    TemporaryFolder() {
+        folder = fs::temp_directory_path() /
+                 ("rac_platform_" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    ~TemporaryFolder() override { fs::remove_all(folder); }
+
+    std::size_t filesInFolder() const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+    }
+
+    fs::path folder;
+};
+
+TEST(DialogAnswers, AnsweredInOrderAndCancelledWhenNoneIsLeft) {
+    RecordingServices recording;
+    recording.answers.enqueue(DialogAnswer::save("/tmp/a.rtf"));
+    recording.answers.enqueue(DialogAnswer::cancel());
+    recording.answers.enqueue(DialogAnswer::save("/tmp/b.rtf"));
+    FileDialogs& dialogs = recording.dialogs;
+    const SaveDialog summary{"Save Summary", "Rich Text Format (*.rtf)|*.rtf|", 1};
+    EXPECT_EQ(dialogs.saveFile(summary), "/tmp/a.rtf");
+    EXPECT_EQ(dialogs.saveFile(summary), std::nullopt);
+    EXPECT_EQ(dialogs.saveFile(summary), "/tmp/b.rtf");
+    EXPECT_EQ(dialogs.saveFile(summary), std::nullopt); // the queue is empty
+    EXPECT_EQ(recording.dialogs.shown().size(), 4u);
+    EXPECT_EQ(recording.dialogs.shown().front(), summary);
+}
+
+TEST(DialogAnswers, AnswerForTheOtherDialogIsAnErrorAndStaysQueued) {
+    RecordingServices recording;
+    recording.answers.enqueue(DialogAnswer::print("/tmp/summary.pdf"));
+    EXPECT_THROW(recording.dialogs.saveFile({"Save Summary", "", 1}), PlatformError);
+    EXPECT_EQ(recording.answers.pending(), 1u);
+    recording.answers.take(DialogKind::ChoosePrinter);
+    recording.answers.enqueue(DialogAnswer::save("/tmp/summary.rtf"));
+    EXPECT_THROW(recording.printer.printDocument({"Summary", "text"}), PlatformError);
+    EXPECT_EQ(recording.answers.pending(), 1u);
+}
+
+TEST_F(TemporaryFolder, DocumentIsPrintedToTheAnsweredFile) {
+    RecordingServices recording;
+    const fs::path target = folder / "summary.txt";
+    recording.answers.enqueue(DialogAnswer::print(target.string()));
+    Printer& printer = recording.printer;
+    EXPECT_EQ(printer.printDocument({"Summary", "ZYL RAC SELECTION/RATING SUMMARY\n"}),
+              PrintOutcome::Printed);
+    EXPECT_EQ(contentsOf(target), "ZYL RAC SELECTION/RATING SUMMARY\n");
+    EXPECT_EQ(printer.printDocument({"Summary", "again"}), PrintOutcome::Cancelled);
+    recording.answers.enqueue(DialogAnswer::print((folder / "missing" / "x.txt").string()));
+    EXPECT_EQ(printer.printDocument({"Summary", "lost"}), PrintOutcome::Failed);
+    ASSERT_EQ(recording.printer.printed().size(), 3u);
+    EXPECT_EQ(recording.printer.printed()[1].path, std::nullopt);
+    EXPECT_EQ(recording.printer.printed()[2].outcome, PrintOutcome::Failed);
+}
+
+TEST(WindowPrinting, RecordedAndCanBeMadeToFail) {
+    RecordingServices recording;
+    Form form("frmSelectBinData");
+    EXPECT_TRUE(recording.printer.printWindow(form));
+    recording.printer.setWindowPrintsFail(true);
+    EXPECT_FALSE(recording.printer.printWindow(form));
+    ASSERT_EQ(recording.printer.printed().size(), 2u);
+    EXPECT_EQ(recording.printer.printed()[0].name, "frmSelectBinData");
+    EXPECT_EQ(recording.printer.printed()[1].outcome, PrintOutcome::Failed);
+}
+
+TEST_F(TemporaryFolder, WholeFileReplacesOrLeavesTheOldOneIntact) {
+    const fs::path target = folder / "summary.rtf";
+    ASSERT_TRUE(writeWholeFile(target.string(), "first, longer text"));
+    ASSERT_TRUE(writeWholeFile(target.string(), "second"));
+    EXPECT_EQ(contentsOf(target), "second");
+    EXPECT_FALSE(writeWholeFile("", "x"));
+    EXPECT_FALSE(writeWholeFile(folder.string(), "x")); // a folder of that name
+    EXPECT_FALSE(writeWholeFile((folder / "no" / "such.rtf").string(), "x"));
+    EXPECT_EQ(filesInFolder(), 1u); // no temporary left behind
+}
+
+TEST(MessageVariants, HelpButtonBoxCarriesItsHelpFile) {
+    const Message warning =
+        withHelpButton("Non-Standard Coil Configuration - Supply Coil", "text", "zylrac.hlp", 1);
+    EXPECT_EQ(warning.icon, MessageIcon::None);
+    EXPECT_EQ(warning.buttons,
+              (std::vector<MessageButton>{MessageButton::OK, MessageButton::Help}));
+    EXPECT_EQ(warning.helpContext, 1);
+    const Message failed = okOnly("ZYL RAC", "The form can't be printed.");
+    EXPECT_EQ(failed.buttons, std::vector<MessageButton>{MessageButton::OK});
+    EXPECT_EQ(failed.icon, MessageIcon::None);
+}
+
+TEST(SystemClock, ReadsAsDateAndMinutes) {
+    const ClockReading reading = SystemClock().now();
+    EXPECT_TRUE(std::regex_match(reading.date, std::regex(R"(\d{4}-\d{2}-\d{2})"))) << reading.date;
+    EXPECT_TRUE(std::regex_match(reading.time, std::regex(R"(\d{2}:\d{2})"))) << reading.time;
+}
+
+} // namespace
+} // namespace rac::platform
