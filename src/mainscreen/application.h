@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/form.h"
+#include "platform/services.h"
+
+#include <memory>
+#include <string_view>
+#include <vector>
+
+// The program without a window system: its forms, the services they use and the calculation
+// state behind them. The desktop binds real windows to these forms; rac-cli drives them by
+// name. Forms are created once, with the application, and live as long as it; a form the
+// program discards on closing is reset before it is loaded again.
+namespace rac::mainscreen {
+
+class Application {
+  public:
+    explicit Application(platform::Services services);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+    // Start-up with the splash screen: frmSplash is shown; its progress timer reaching 100, or a
+    // click anywhere on it, opens frmMain and unloads the splash.
+    void startWithSplash();
+    // Start-up without the splash: frmMain loaded and shown exactly as after the splash.
+    void start();
+
+    // A form by name ("frmMain", "frmSplash", "frmAbout", ...); null for a name the program
+    // does not have.
+    platform::Form* form(std::string_view name);
+    // Every form of the program, loaded or not.
+    std::vector<platform::Form*> forms();
+
+    // ExitApplication has run: every window is closed and the program ends.
+    bool exited() const;
+
+  private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+} // namespace rac::mainscreen
