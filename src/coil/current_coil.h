@@ -9,9 +9,6 @@ namespace rac::coil {
 
 enum class CoilSide { Supply, Extract };
 
-// "Supply" or "Extract".
-const char* sideName(CoilSide side);
-
 struct CurrentCoil {
     // Description and operating point
     CoilSide Side = CoilSide::Supply;

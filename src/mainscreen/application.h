@@ -13,9 +13,17 @@
 // program discards on closing is reset before it is loaded again.
 namespace rac::mainscreen {
 
+class FrmMain;
+class FrmSplash;
+class FrmAbout;
+class SystemInfoTool;
+
 class Application {
   public:
+    // Without a system information tool: the About box says there is none.
     explicit Application(platform::Services services);
+    // With the platform's system information tool, which must outlive the application.
+    Application(platform::Services services, SystemInfoTool& systemInfo);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -31,6 +39,11 @@ class Application {
     platform::Form* form(std::string_view name);
     // Every form of the program, loaded or not.
     std::vector<platform::Form*> forms();
+
+    // The forms with their procedures (SetRatingMode, ValidateInputs, ...).
+    FrmMain& frmMain();
+    FrmSplash& frmSplash();
+    FrmAbout& frmAbout();
 
     // ExitApplication has run: every window is closed and the program ends.
     bool exited() const;

@@ -1,0 +1,15 @@
+#pragma once
+
+// What the main screen asks of the program around it: the windows it does not own.
+namespace rac::mainscreen {
+
+class MainShell {
+  public:
+    virtual ~MainShell() = default;
+    // Ends the program at once, closing every window; nothing is asked or saved.
+    virtual void ExitApplication() = 0;
+    // Shows the About box (not modal).
+    virtual void ShowAbout() = 0;
+};
+
+} // namespace rac::mainscreen

@@ -1,0 +1,174 @@
+#include "coil/circuiting.h"
+#include "mainscreen/fluid_pd_text.h"
+#include "mainscreen/frm_main.h"
+#include "mainscreen/option_lists.h"
+#include "mainscreen/side_names.h"
+#include "platform/numbers.h"
+
+#include <algorithm>
+#include <cmath>
+
+// Writing a finished calculation onto the screen, in the order the calculation produces it.
+namespace rac::mainscreen {
+
+using calculation::Target;
+using numbers::Pattern;
+using platform::Control;
+
+namespace {
+
+std::string displayed(float value, Pattern pattern) {
+    return numbers::format(numbers::widen(value), pattern);
+}
+
+std::string percentText(float fraction, Pattern pattern) {
+    return numbers::format(numbers::widen(fraction) * 100.0, pattern);
+}
+
+std::string dutyText(float duty) {
+    return numbers::format(std::fabs(numbers::widen(duty)), Pattern::Whole);
+}
+
+bool isWholeFrom(double value, double low, double high) {
+    return value >= low && value <= high && numbers::floorValue(value) == value;
+}
+
+// Marks the writes of a finished calculation, which must not clear what they show.
+class ShowingResults {
+  public:
+    explicit ShowingResults(bool& flag) : flag_(flag) { flag_ = true; }
+    ~ShowingResults() { flag_ = false; }
+    ShowingResults(const ShowingResults&) = delete;
+    ShowingResults& operator=(const ShowingResults&) = delete;
+
+  private:
+    bool& flag_;
+};
+
+} // namespace
+
+void FrmMain::showResults() {
+    const ShowingResults showing(showingResults_);
+    if (selectionMode()) {
+        showTargetAirSide();
+        for (const Side side : kBothSides) {
+            showSelectedCoil(side);
+        }
+    } else {
+        showRatedPair();
+    }
+    at("txtFluidFlowRate").setText(displayed(ctx_.data.FluidFlowRate, Pattern::OneDecimal));
+    showTotalFluidPD();
+}
+
+void FrmMain::showTargetAirSide() {
+    const calculation::RunAroundData& data = ctx_.data;
+    at("txtAirVelSupply").setText(displayed(data.Supply.AirVel, Pattern::TwoDecimals));
+    at("txtAirVelExtract").setText(displayed(data.Extract.AirVel, Pattern::TwoDecimals));
+    const auto showLoop = [&] {
+        at("txtFluidT1").setText(displayed(data.FluidT1, Pattern::OneDecimal));
+        at("txtFluidT2").setText(displayed(data.FluidT2, Pattern::OneDecimal));
+    };
+    const auto showSupplyOff = [&] {
+        at("txtDBSupplyOff").setText(displayed(data.DBSupplyOff, Pattern::OneDecimal));
+    };
+    const auto showExtractOff = [&] {
+        at("txtDBExtractOff").setText(displayed(data.DBExtractOff, Pattern::OneDecimal));
+    };
+    const auto showEffectiveness = [&] {
+        at("txtEffectiveness").setText(percentText(data.Effectiveness, Pattern::Whole));
+    };
+    const auto showDuty = [&] { at("txtDuty").setText(dutyText(data.Duty)); };
+    switch (target()) {
+    case Target::AirOffDB:
+        showExtractOff();
+        showLoop();
+        showEffectiveness();
+        showDuty();
+        break;
+    case Target::Duty:
+        showSupplyOff();
+        showExtractOff();
+        showLoop();
+        showEffectiveness();
+        break;
+    case Target::Effectiveness:
+        showDuty();
+        showSupplyOff();
+        showExtractOff();
+        showLoop();
+        break;
+    }
+}
+
+void FrmMain::showSelectedCoil(Side side) {
+    const calculation::RunAroundCoil& chosen = ctx_.data.coil(side);
+    sideControl("txtNumberRows", side).setText(numbers::countText(chosen.NumberRows));
+    // Both coils of the loop show the supply coil's connection size.
+    sideControl("txtConnectionSize", side)
+        .setText(side == Side::Supply ? chosen.ConnectionSize
+                                      : at("txtConnectionSizeSupply").text());
+
+    // The lists show what the selection chose; under "Optimise" it is their only item.
+    const double finDensity = numbers::widen(chosen.SelectedFinDensity);
+    const std::string finDensityMode = sideControl("cmbFinDensitySelect", side).text();
+    Control& finDensityList = sideControl("cmbFinDensity", side);
+    if (finDensityMode == kOptimise) {
+        finDensityList.clearItems();
+        if (isWholeFrom(finDensity, 1, 14)) {
+            finDensityList.addItem(numbers::countText(static_cast<long>(finDensity)));
+            finDensityList.setListIndex(0);
+        }
+    } else if (isWholeFrom(finDensity, 4, 14)) {
+        const std::string text = numbers::countText(static_cast<long>(finDensity));
+        const auto& items = finDensityList.items();
+        if (std::find(items.begin(), items.end(), text) != items.end()) {
+            finDensityList.setText(text);
+        }
+    }
+    if (sideControl("cmbCircuitTypeSelect", side).text() == kOptimise) {
+        Control& circuitList = sideControl("cmbCircuitType", side);
+        circuitList.clearItems();
+        if (coil::isCircuitType(chosen.SelectedCircuitType)) {
+            circuitList.addItem(chosen.SelectedCircuitType);
+            circuitList.setListIndex(0);
+        }
+    }
+    sideControl("txtCoilCode", side).setText(chosen.CoilCode);
+    sideControl("txtAirPD", side).setText(displayed(chosen.AirPD, Pattern::OneDecimal));
+    sideControl("txtActualFluidPD", side)
+        .setText(displayed(chosen.ActualFluidPD, Pattern::OneDecimal));
+}
+
+void FrmMain::showRatedPair() {
+    const calculation::RunAroundData& data = ctx_.data;
+    at("txtAirVelSupply").setText(displayed(data.Supply.AirVel, Pattern::TwoDecimals));
+    at("txtAirVelExtract").setText(displayed(data.Extract.AirVel, Pattern::TwoDecimals));
+    at("txtDuty").setText(dutyText(data.Duty));
+    at("txtDBSupplyOff").setText(displayed(data.DBSupplyOff, Pattern::OneDecimal));
+    at("txtDBExtractOff").setText(displayed(data.DBExtractOff, Pattern::OneDecimal));
+    at("txtFluidT1").setText(displayed(data.FluidT1, Pattern::OneDecimal));
+    at("txtFluidT2").setText(displayed(data.FluidT2, Pattern::OneDecimal));
+    at("txtEffectiveness").setText(percentText(data.Effectiveness, Pattern::OneDecimal));
+    for (const Side side : kBothSides) {
+        sideControl("txtCoilCode", side).setText(data.coil(side).CoilCode);
+    }
+    for (const Side side : kBothSides) {
+        const calculation::RunAroundCoil& rated = data.coil(side);
+        sideControl("txtAirPD", side).setText(displayed(rated.AirPD, Pattern::OneDecimal));
+        Control& fluidPD = sideControl("txtActualFluidPD", side);
+        fluidPD.setText(displayed(rated.ActualFluidPD, Pattern::OneDecimal));
+        fluidPD.setText(wholeAbove100(fluidPD.text()));
+    }
+    for (const Side side : kBothSides) {
+        sideControl("txtConnectionSize", side).setText(data.coil(side).ConnectionSize);
+    }
+}
+
+void FrmMain::showTotalFluidPD() {
+    at("txtTotalActualPD")
+        .setText(totalFluidPDText(at("txtActualFluidPDSupply").text(),
+                                  at("txtActualFluidPDExtract").text()));
+}
+
+} // namespace rac::mainscreen

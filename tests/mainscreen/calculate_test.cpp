@@ -1,0 +1,238 @@
+#include "main_screen_fixture.h"
+#include "mainscreen/calculate_results.h"
+#include "mainscreen/fluid_pd_text.h"
+#include "mainscreen/main_layout.h"
+
+#include <map>
+#include <string>
+#include <vector>
+
+namespace rac::mainscreen::testing_support {
+namespace {
+
+using Shown = std::map<std::string, std::string>;
+
+class Calculate : public MainScreen {
+  protected:
+    void expectShown(const Shown& expected) {
+        for (const auto& [name, value] : expected) {
+            EXPECT_EQ(text(name), value) << name;
+        }
+    }
+    void expectCompleted() {
+        EXPECT_EQ(main.mousePointer(), platform::MousePointer::Normal);
+        EXPECT_TRUE(control("cmdCosting").enabled());
+        EXPECT_TRUE(main.at("Toolbar1", layout::kToolCosting).enabled());
+        EXPECT_TRUE(control("cmdPrint").enabled());
+        EXPECT_TRUE(main.at("Toolbar1", layout::kToolPrintSummary).enabled());
+    }
+    void expectCleared() {
+        for (const std::string_view name : CalculateResultControls()) {
+            if (name != "txtDBSupplyOff" && !name.starts_with("cmb") &&
+                !name.starts_with("txtNumberRows") && name != "txtEffectiveness" &&
+                name != "txtDuty") {
+                EXPECT_EQ(text(name), "") << name;
+            }
+        }
+        EXPECT_FALSE(control("cmdCosting").enabled());
+        EXPECT_EQ(main.mousePointer(), platform::MousePointer::Normal);
+    }
+    void largeCoils() {
+        for (const std::string side : {"Supply", "Extract"}) {
+            enter("txtFinnedLength" + side, "4000");
+            enter("txtTubesHigh" + side, "40");
+        }
+    }
+};
+
+TEST_F(Calculate, StartUpRequestSelectsBothCoils) {
+    ASSERT_TRUE(platform::user::pressToolbarButton(main, layout::kToolCalculate));
+    EXPECT_TRUE(services.messages.shown().empty());
+    EXPECT_EQ(services.events.count(), 1);
+    expectShown({{"txtDBSupplyOff", "10"},
+                 {"txtDBExtractOff", "10.0"},
+                 {"txtEffectiveness", "50"},
+                 {"txtDuty", "30"},
+                 {"txtAirVelSupply", "2.52"},
+                 {"txtAirVelExtract", "2.52"},
+                 {"txtFluidT1", "6.7"},
+                 {"txtFluidT2", "13.3"},
+                 {"txtFluidFlowRate", "1.1"},
+                 {"txtNumberRowsSupply", "8"},
+                 {"txtNumberRowsExtract", "8"},
+                 {"cmbFinDensitySupply", "10"},
+                 {"cmbCircuitTypeExtract", "H"},
+                 {"txtCoilCodeSupply", "12WH10.8-26Tx1000"},
+                 {"txtCoilCodeExtract", "12WH10.8-26Tx1000"},
+                 {"txtAirPDSupply", "213.5"},
+                 {"txtAirPDExtract", "217.9"},
+                 {"txtActualFluidPDSupply", "31.7"},
+                 {"txtActualFluidPDExtract", "31.7"},
+                 {"txtTotalActualPD", "63.4"},
+                 {"txtConnectionSizeSupply", "1¼ inch"},
+                 {"txtConnectionSizeExtract", "1¼ inch"}});
+    // Under "Optimise" the lists hold only the chosen value, and it stays an output.
+    EXPECT_EQ(control("cmbFinDensityExtract").items(), (std::vector<std::string>{"10"}));
+    EXPECT_TRUE(control("cmbCircuitTypeSupply").locked());
+    expectCompleted();
+}
+
+TEST_F(Calculate, DutyTargetWorksOutTheAirSide) {
+    choose("mnuDuty");
+    enter("txtDBSupplyOn", "30");
+    enter("txtDBExtractOn", "22");
+    enter("txtDuty", "20");
+    largeCoils();
+    calculate();
+    // Cooling: -20 kW gives 30 - 20000 / (2.5 x 1.21 x 1000) = 23.4 C.
+    expectShown({{"txtDBSupplyOff", "23.4"},
+                 {"txtDBExtractOff", "28.6"},
+                 {"txtEffectiveness", "83"},
+                 {"txtDuty", "20"}});
+    expectCompleted();
+}
+
+TEST_F(Calculate, EffectivenessTargetWorksOutTheDuty) {
+    choose("mnuEffectiveness");
+    enter("txtAirVolSupply", "2");
+    enter("txtEffectiveness", "60");
+    calculate();
+    expectShown({{"txtDuty", "29"},
+                 {"txtDBSupplyOff", "12.0"},
+                 {"txtDBExtractOff", "10.4"},
+                 {"txtEffectiveness", "60"},
+                 {"txtAirVelSupply", "2.01"}});
+    expectCompleted();
+}
+
+TEST_F(Calculate, CoolingTakesTheMidpointLoopTemperatures) {
+    enter("txtDBSupplyOn", "30");
+    enter("txtDBExtractOn", "24");
+    enter("txtDBSupplyOff", "27");
+    calculate();
+    expectShown({{"txtDBExtractOff", "27.0"}, {"txtFluidT1", "28.5"}, {"txtFluidT2", "25.5"}});
+    expectCompleted();
+}
+
+TEST_F(Calculate, SelectionShowsChoicesInTheUsersListsAndOneConnectionSize) {
+    pick("cmbFinDensitySelectSupply", "Maximum");
+    pick("cmbFinDensitySupply", "14");
+    pick("cmbFinDensitySelectExtract", "Fixed");
+    pick("cmbFinDensityExtract", "6");
+    pick("cmbCircuitTypeSelectSupply", "Fixed");
+    pick("cmbCircuitTypeSupply", "1B");
+    calculate();
+    // Information only: the calculation goes on.
+    EXPECT_EQ(titles(),
+              (std::vector<std::string>{"Non-Standard Coil Configuration - Supply Coil",
+                                        "Fluid Pressure Drop > Maximum Specified - Supply Coil",
+                                        "Fin Thickness Adjusted - Extract Coil"}));
+    expectShown({{"txtNumberRowsSupply", "4"},
+                 {"cmbFinDensitySupply", "14"},
+                 {"cmbFinDensityExtract", "6"},
+                 {"txtNumberRowsExtract", "10"},
+                 {"cmbCircuitTypeSupply", "1B"},
+                 {"cmbCircuitTypeExtract", "H"},
+                 // Selection keeps one decimal however large the drop.
+                 {"txtActualFluidPDSupply", "13607.4"},
+                 {"txtTotalActualPD", "13645"},
+                 {"txtConnectionSizeSupply", "15mm"},
+                 {"txtConnectionSizeExtract", "15mm"}});
+    EXPECT_EQ(control("cmbFinDensitySupply").items().size(), 9U);
+    expectCompleted();
+}
+
+TEST_F(Calculate, RatingShowsTheRatedPair) {
+    choose("mnuRating");
+    calculate();
+    expectShown({{"txtDuty", "30"},
+                 {"txtDBSupplyOff", "9.9"},
+                 {"txtDBExtractOff", "10.1"},
+                 {"txtFluidT1", "6.8"},
+                 {"txtFluidT2", "13.2"},
+                 {"txtEffectiveness", "49.5"},
+                 {"txtCoilCodeSupply", "12WH8.8-26Tx1000"},
+                 {"txtActualFluidPDExtract", "32.3"},
+                 {"txtTotalActualPD", "64.6"},
+                 {"txtFluidFlowRate", "1.1"},
+                 {"txtNumberRowsSupply", "8"},
+                 {"cmbFinDensitySupply", "8"}});
+    expectCompleted();
+}
+
+TEST_F(Calculate, RatingShowsLargeFluidPressureDropsWithoutDecimals) {
+    choose("mnuRating");
+    pick("cmbCircuitTypeSupply", "1B");
+    pick("cmbCircuitTypeSelectExtract", "Number");
+    enter("cmbCircuitTypeExtract", "2");
+    calculate();
+    expectShown({{"txtActualFluidPDSupply", "22129"},
+                 {"txtActualFluidPDExtract", "3327"},
+                 {"txtTotalActualPD", "25456"},
+                 {"txtCoilCodeExtract", "12WS28.8-26Tx1000"},
+                 {"txtConnectionSizeSupply", "15mm"},
+                 {"txtConnectionSizeExtract", "1¼ inch"},
+                 {"txtEffectiveness", "57.0"}});
+}
+
+TEST_F(Calculate, StoppedRatingClearsTheResults) {
+    choose("mnuRating");
+    calculate();
+    for (const std::string side : {"Supply", "Extract"}) {
+        enter("txtNumberRows" + side, "1");
+    }
+    calculate();
+    EXPECT_EQ(lastMessage().title, "Unsuitable Coil");
+    expectCleared();
+    EXPECT_EQ(text("txtDBSupplyOff"), "9.9"); // the last rated value stays in Rating
+    EXPECT_EQ(text("txtDuty"), "");
+}
+
+TEST_F(Calculate, StoppedSelectionClearsTheResults) {
+    calculate();
+    choose("mnuDuty");
+    enter("txtDBSupplyOn", "30");
+    enter("txtDBExtractOn", "22");
+    enter("txtDuty", "20");
+    services.messages.clear();
+    calculate();
+    EXPECT_EQ(titles(), (std::vector<std::string>{
+                            "Number of Rows Required Greater Than Maximum Allowed - Supply Coil"}));
+    expectCleared();
+    EXPECT_EQ(text("txtDuty"), "20");
+    EXPECT_TRUE(control("cmbFinDensitySupply").items().empty());
+}
+
+TEST_F(Calculate, NoHeatToRecoverStopsWithAMessage) {
+    choose("mnuEffectiveness");
+    enter("txtEffectiveness", "50");
+    enter("txtDBSupplyOn", "20");
+    calculate();
+    EXPECT_EQ(lastMessage().title, "Inputs Not Compatible");
+    expectCleared();
+}
+
+TEST_F(Calculate, ARefusedRequestIsNotCalculated) {
+    calculate();
+    control("txtFluidMaxPDSupply").setText("abc"); // refused as typed, results cleared
+    calculate();
+    EXPECT_EQ(lastMessage().title, "Non-Numeric Value");
+    EXPECT_EQ(main.focus(), &control("txtFluidMaxPDSupply"));
+    EXPECT_EQ(services.events.count(), 2);
+    EXPECT_EQ(main.mousePointer(), platform::MousePointer::Normal);
+    EXPECT_FALSE(control("cmdCosting").enabled());
+}
+
+TEST(FluidPressureDropText, TotalAbove100LosesItsDecimals) {
+    EXPECT_EQ(totalFluidPDText("62.4", "41.7"), "104");
+    EXPECT_EQ(totalFluidPDText("50.0", "50.0"), "100");
+    EXPECT_EQ(totalFluidPDText("60.2", "40.3"), "101"); // 100.5, a half away from zero
+    EXPECT_EQ(totalFluidPDText("8.4", "8.4"), "16.8");
+    EXPECT_EQ(totalFluidPDText("150", "3.3"), "153");
+    EXPECT_EQ(wholeAbove100("100.0"), "100.0");
+    EXPECT_EQ(wholeAbove100("100.5"), "101");
+    EXPECT_EQ(wholeAbove100("2212.9"), "2213");
+}
+
+} // namespace
+} // namespace rac::mainscreen::testing_support

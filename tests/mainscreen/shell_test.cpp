@@ -1,0 +1,223 @@
+#include "main_screen_fixture.h"
+#include "mainscreen/frm_about.h"
+#include "mainscreen/frm_splash.h"
+#include "mainscreen/main_layout.h"
+#include "mainscreen/os_name.h"
+#include "mainscreen/system_info.h"
+#include "platform/screen_dump.h"
+
+#include <string>
+
+namespace rac::mainscreen::testing_support {
+namespace {
+
+using platform::FormState;
+namespace user = platform::user;
+
+class Splash : public ::testing::Test {
+  protected:
+    Splash() { app.startWithSplash(); }
+
+    platform::RecordingServices services;
+    Application app{services.services()};
+    platform::Form& splash = app.frmSplash();
+    platform::Form& main = app.frmMain();
+};
+
+TEST_F(Splash, ShowsTheProgramAndThePlatformItRunsOn) {
+    EXPECT_TRUE(splash.shown());
+    EXPECT_FALSE(main.loaded());
+    EXPECT_EQ(splash.at("lblDescription").caption(),
+              "Run Around Coil Selection and Rating Software");
+    EXPECT_EQ(splash.at("lblVersion").caption(), "Version 1.1");
+    EXPECT_EQ(splash.at("lblProductName").caption(), "ZYL RAC");
+    EXPECT_EQ(splash.at("lblPlatform").caption(), "Platform: " + operatingSystemName());
+    EXPECT_EQ(splash.at("lblLoading").caption(), "Loading...");
+    EXPECT_EQ(splash.at("tmrBlink").interval(), 500);
+    EXPECT_EQ(splash.at("tmrProgress").interval(), 20);
+}
+
+TEST_F(Splash, LoadingBlinksEveryTick) {
+    EXPECT_EQ(user::tick(splash, "tmrBlink"), 1);
+    EXPECT_FALSE(splash.at("lblLoading").visible());
+    EXPECT_EQ(user::tick(splash, "tmrBlink"), 1);
+    EXPECT_TRUE(splash.at("lblLoading").visible());
+}
+
+TEST_F(Splash, FullProgressBarOpensTheMainScreen) {
+    EXPECT_EQ(user::tick(splash, "tmrProgress", 99), 99);
+    EXPECT_EQ(splash.at("prgLoading").value(), 99);
+    EXPECT_FALSE(main.loaded());
+    EXPECT_EQ(user::tick(splash, "tmrProgress", 5), 1);
+    EXPECT_TRUE(main.shown());
+    EXPECT_FALSE(splash.loaded());
+    EXPECT_FALSE(splash.at("tmrBlink").enabled());
+    EXPECT_FALSE(user::clickForm(splash));
+}
+
+TEST_F(Splash, AClickAnywhereOpensTheMainScreenAtOnce) {
+    for (const std::string target :
+         {"", "fraSplash", "imgLogo", "lblVersion", "lblPlatform", "prgLoading", "lblLoading"}) {
+        platform::RecordingServices fresh;
+        Application program(fresh.services());
+        program.startWithSplash();
+        auto& form = program.frmSplash();
+        ASSERT_TRUE(target.empty() ? user::clickForm(form) : user::click(form, target)) << target;
+        EXPECT_TRUE(program.frmMain().shown()) << target;
+        EXPECT_FALSE(form.loaded()) << target;
+    }
+}
+
+TEST_F(Splash, MainScreenStartsAsWithoutTheSplash) {
+    user::clickForm(splash);
+    platform::RecordingServices direct;
+    Application program(direct.services());
+    program.start();
+    const auto viaSplash = platform::dumpForm(main);
+    const auto started = platform::dumpForm(program.frmMain());
+    ASSERT_EQ(viaSplash.controls.size(), started.controls.size());
+    for (std::size_t i = 0; i < started.controls.size(); ++i) {
+        EXPECT_EQ(viaSplash.controls[i].fields, started.controls[i].fields)
+            << started.controls[i].name;
+    }
+    EXPECT_EQ(viaSplash.state, started.state);
+}
+
+class StartingTool final : public SystemInfoTool {
+  public:
+    bool start() override {
+        ++started;
+        return true;
+    }
+    int started = 0;
+};
+
+using Shell = MainScreen;
+
+TEST_F(Shell, AboutBoxNamesTheProgram) {
+    choose("mnuAbout");
+    platform::Form& about = app.frmAbout();
+    EXPECT_EQ(about.state(), FormState::Shown);
+    EXPECT_EQ(about.title(), "About ZYL RAC");
+    EXPECT_EQ(about.at("lblTitle").caption(), "ZYL RAC");
+    EXPECT_EQ(about.at("lblVersion").caption(), "Version 1.1");
+    EXPECT_EQ(about.at("lblDescription").caption(),
+              "Run Around Coil Selection and Rating Software");
+    EXPECT_NE(about.at("lblDisclaimer").caption().find("no liability"), std::string::npos);
+
+    ASSERT_TRUE(user::click(about, "cmdSysInfo"));
+    ASSERT_EQ(services.messages.shown().size(), 1U);
+    EXPECT_EQ(lastMessage(),
+              platform::okOnly("ZYL RAC", "System Information Is Unavailable At This Time"));
+    ASSERT_TRUE(user::click(about, "cmdOK"));
+    EXPECT_FALSE(about.loaded());
+    EXPECT_TRUE(main.shown());
+}
+
+TEST_F(Shell, AboutBoxStartsAPlatformsSystemInformationTool) {
+    StartingTool tool;
+    platform::RecordingServices fresh;
+    Application program(fresh.services(), tool);
+    program.start();
+    ASSERT_TRUE(user::click(program.frmMain(), "mnuAbout"));
+    ASSERT_TRUE(user::click(program.frmAbout(), "cmdSysInfo"));
+    EXPECT_EQ(tool.started, 1);
+    EXPECT_TRUE(fresh.messages.shown().empty());
+}
+
+TEST_F(Shell, SchematicLightRunsAlongOneSegmentAtATime) {
+    EXPECT_EQ(control("Timer1").interval(), 500);
+    EXPECT_TRUE(control("Timer1").enabled());
+    for (const std::string pipe : {"WhiteLineUp", "WhiteLineDown"}) {
+        EXPECT_TRUE(main.at(pipe, 0).visible());
+        EXPECT_EQ(main.at(pipe, 0).foreColour(), platform::white);
+        EXPECT_EQ(main.at(pipe, 3).foreColour(), (platform::Colour{0, 0, 255}));
+    }
+    for (int tick = 1; tick <= 12; ++tick) {
+        ASSERT_EQ(user::tick(main, "Timer1"), 1);
+        const int lit = (tick - 1) % 5 + 1;
+        for (const std::string pipe : {"WhiteLineUp", "WhiteLineDown"}) {
+            for (int segment = 0; segment < layout::kSchematicSegments; ++segment) {
+                EXPECT_EQ(main.at(pipe, segment).visible(), segment == lit)
+                    << pipe << " tick " << tick << " segment " << segment;
+            }
+        }
+    }
+}
+
+TEST_F(Shell, UsersCloseBoxEndsTheProgram) {
+    choose("mnuAbout");
+    EXPECT_TRUE(user::close(main));
+    EXPECT_TRUE(app.exited());
+    for (const platform::Form* form : app.forms()) {
+        EXPECT_FALSE(form->loaded()) << form->name();
+    }
+}
+
+TEST_F(Shell, WindowSystemCloseEndsTheProgramToo) {
+    EXPECT_TRUE(main.requestClose(platform::CloseSource::WindowSystem));
+    EXPECT_TRUE(app.exited());
+    EXPECT_FALSE(main.loaded());
+}
+
+TEST_F(Shell, ProgramsOwnCloseRequestIsRefused) {
+    EXPECT_FALSE(main.requestClose(platform::CloseSource::Program));
+    EXPECT_FALSE(app.exited());
+    EXPECT_TRUE(main.shown());
+}
+
+TEST_F(Shell, ExitFromMenuOrToolbar) {
+    choose("mnuExit");
+    EXPECT_TRUE(app.exited());
+    EXPECT_FALSE(main.loaded());
+
+    platform::RecordingServices fresh;
+    Application program(fresh.services());
+    program.start();
+    ASSERT_TRUE(user::pressToolbarButton(program.frmMain(), layout::kToolExit));
+    EXPECT_TRUE(program.exited());
+}
+
+TEST_F(Shell, PrintWindowFailsSilently) {
+    choose("mnuPrint");
+    ASSERT_EQ(services.printer.printed().size(), 1U);
+    EXPECT_EQ(services.printer.printed().front().name, "frmMain");
+    services.printer.setWindowPrintsFail(true);
+    choose("mnuPrint");
+    EXPECT_TRUE(services.messages.shown().empty());
+}
+
+TEST_F(Shell, HelpOpensTheContents) {
+    choose("mnuRACHelp");
+    ASSERT_TRUE(user::pressToolbarButton(main, layout::kToolHelp));
+    EXPECT_EQ(services.help.requests(),
+              (std::vector<platform::HelpRequest>(2, platform::helpContents("ZYLRAC.hlp"))));
+}
+
+TEST_F(Shell, FormsAreFoundByName) {
+    EXPECT_EQ(app.form("frmMain"), &app.frmMain());
+    EXPECT_EQ(app.form("frmSplash"), &app.frmSplash());
+    EXPECT_EQ(app.form("frmAbout"), &app.frmAbout());
+    EXPECT_EQ(app.form("frmCosting"), nullptr);
+    EXPECT_EQ(app.forms().size(), 3U);
+}
+
+TEST(OperatingSystemName, PrettyNameOfAnOsReleaseFile) {
+    EXPECT_EQ(prettyNameFromOsRelease("NAME=\"Debian GNU/Linux\"\n"
+                                      "PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n"
+                                      "ID=debian\n"),
+              "Debian GNU/Linux 12 (bookworm)");
+    EXPECT_EQ(prettyNameFromOsRelease("PRETTY_NAME='Single Quoted'\r\n"), "Single Quoted");
+    EXPECT_EQ(prettyNameFromOsRelease("PRETTY_NAME=Bare"), "Bare");
+    EXPECT_EQ(prettyNameFromOsRelease("PRETTY_NAME=\"Say \\\"hi\\\" \\\\ \\$HOME\""),
+              "Say \"hi\" \\ $HOME");
+    EXPECT_EQ(prettyNameFromOsRelease("PRETTY_NAME=\"First\"\nPRETTY_NAME=\"Second\""), "Second");
+    EXPECT_EQ(prettyNameFromOsRelease("NAME=Linux\n# PRETTY_NAME=\"Commented\"\n"), std::nullopt);
+    EXPECT_EQ(prettyNameFromOsRelease("PRETTY_NAME=\"\"\n"), std::nullopt);
+    EXPECT_EQ(prettyNameFromOsRelease(""), std::nullopt);
+    EXPECT_FALSE(operatingSystemName().empty());
+    EXPECT_EQ(platformCaption().rfind("Platform: ", 0), 0U);
+}
+
+} // namespace
+} // namespace rac::mainscreen::testing_support
