@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+class QGridLayout;
+class QGroupBox;
+class QLineEdit;
+class QWidget;
+
+// Small layout helpers the windows share: grids in frames, label-and-field rows, field widths
+// in characters.
+namespace rac::gui {
+
+QGridLayout* gridIn(QGroupBox& frame);
+
+// A label and its field on a row of a grid; the field spans span columns.
+void addRow(QGridLayout& grid, int row, QWidget& label, QWidget& field, int span = 1);
+
+// A box for numbers: right-aligned, wide enough for the given count of digits.
+void fitNumberBox(QLineEdit& box, int digits);
+
+// Keeps the place of a widget the screen hides in some modes, so the layout does not jump.
+void keepPlaceWhenHidden(QWidget& widget);
+
+} // namespace rac::gui

@@ -1,0 +1,315 @@
+#include "gui/main_window.h"
+
+#include "gui/field_layout.h"
+#include "gui/form_binding.h"
+#include "gui/form_widgets.h"
+#include "gui/icons.h"
+#include "gui/qt_text.h"
+#include "gui/schematic_view.h"
+#include "mainscreen/main_layout.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <string>
+
+namespace rac::gui {
+
+namespace ml = mainscreen::layout;
+
+namespace {
+
+std::string named(std::string_view base, std::string_view suffix) {
+    return std::string(base) + std::string(suffix);
+}
+
+QString toolbarName(int position) {
+    return QStringLiteral("Toolbar1(%1)").arg(position);
+}
+
+} // namespace
+
+MainWindow::MainWindow(platform::Form& form) {
+    setObjectName(QStringLiteral("frmMainWindow"));
+    setWindowIcon(applicationIcon());
+    FormWidgets widgets(form, *this);
+    buildBars(widgets);
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(10, 8, 10, 8);
+    layout->setSpacing(8);
+    layout->addWidget(buildAirAndSchematic(widgets));
+    layout->addWidget(buildCoilsAndFluid(widgets));
+    setCentralWidget(central);
+
+    unplaced_ = widgets.untaken();
+    binding_ = new FormBinding(form, *this);
+    chainTabOrder();
+    addShortcuts();
+}
+
+void MainWindow::buildBars(FormWidgets& widgets) {
+    widgets.buildMenus(*menuBar());
+    widgets.action("mnuPrint")->setIcon(icon(QStringLiteral("print-window")));
+    widgets.action("mnuExit")->setIcon(icon(QStringLiteral("exit")));
+    widgets.action("mnuRACHelp")->setIcon(icon(QStringLiteral("help")));
+
+    auto* toolbar = addToolBar(QStringLiteral("Toolbar1"));
+    toolbar->setObjectName(QStringLiteral("Toolbar1"));
+    toolbar->setMovable(false);
+    toolbar->setIconSize(QSize(24, 24));
+    widgets.buildToolbar(*toolbar, ml::isToolbarSeparator);
+    const std::pair<int, const char*> icons[] = {
+        {ml::kToolSelection, "selection"},
+        {ml::kToolRating, "rating"},
+        {ml::kToolDry, "dry"},
+        {ml::kToolWet, "wet"},
+        {ml::kToolAirOffDB, "air-off-db"},
+        {ml::kToolEffectiveness, "effectiveness"},
+        {ml::kToolDuty, "duty"},
+        {ml::kToolCalculate, "calculate"},
+        {ml::kToolCosting, "costing"},
+        {ml::kToolPrintSummary, "print-summary"},
+        {ml::kToolExit, "exit"},
+        {ml::kToolHelp, "help"},
+    };
+    for (const auto& [position, name] : icons) {
+        widgets.action(fromQt(toolbarName(position)))->setIcon(icon(QString::fromLatin1(name)));
+    }
+    widgets.buildStatusBar(*statusBar());
+}
+
+// The supply duct runs left to right with Supply On before it and Supply Off after it; the extract
+// duct runs right to left beneath it, from Extract On to Extract Off.
+QWidget* MainWindow::buildAirAndSchematic(FormWidgets& widgets) {
+    auto* band = new QWidget(this);
+    auto* grid = new QGridLayout(band);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(airStateFrame(widgets, "SupplyOn"), 0, 0);
+    grid->addWidget(airStateFrame(widgets, "ExtractOff"), 1, 0);
+    grid->addWidget(schematicFrame(widgets), 0, 1, 2, 1);
+    grid->addWidget(airStateFrame(widgets, "SupplyOff"), 0, 2);
+    grid->addWidget(airStateFrame(widgets, "ExtractOn"), 1, 2);
+    grid->setColumnStretch(1, 1);
+    return band;
+}
+
+QGroupBox* MainWindow::airStateFrame(FormWidgets& widgets, std::string_view state) {
+    auto* frame = widgets.take<QGroupBox>(named("fra", state));
+    QGridLayout* grid = gridIn(*frame);
+    int row = 0;
+    for (const std::string_view quantity : {"DB", "WB", "RH"}) {
+        auto* box = widgets.take<QLineEdit>(named(named("txt", quantity), state));
+        fitNumberBox(*box, 6);
+        addRow(*grid, row++, *widgets.take(named(named("lbl", quantity), state)), *box);
+    }
+    return frame;
+}
+
+QGroupBox* MainWindow::schematicFrame(FormWidgets& widgets) {
+    auto* frame = widgets.take<QGroupBox>("FrmSchematic");
+    SchematicView::Pipe up{};
+    SchematicView::Pipe down{};
+    for (int segment = 0; segment < SchematicView::kSegments; ++segment) {
+        const auto index = static_cast<std::size_t>(segment);
+        up[index] = widgets.item("WhiteLineUp(" + std::to_string(segment) + ")");
+        down[index] = widgets.item("WhiteLineDown(" + std::to_string(segment) + ")");
+    }
+    auto* view = new SchematicView(*widgets.item("shpSupplyDuct"), *widgets.item("shpExtractDuct"),
+                                   up, down, frame);
+
+    const auto ductRow = [&](std::string_view side) {
+        auto* row = new QHBoxLayout;
+        for (const std::string_view base : {"AirVol", "AirVel"}) {
+            auto* box = widgets.take<QLineEdit>(named(named("txt", base), side));
+            fitNumberBox(*box, 6);
+            row->addWidget(widgets.take(named(named("lbl", base), side)));
+            row->addWidget(box);
+            row->addSpacing(16);
+        }
+        row->addStretch();
+        return row;
+    };
+    auto* totals = new QGridLayout;
+    totals->setRowStretch(0, 1);
+    for (const auto& [row, base] : {std::pair{1, "Effectiveness"}, std::pair{2, "Duty"}}) {
+        auto* box = widgets.take<QLineEdit>(named("txt", base));
+        fitNumberBox(*box, 6);
+        addRow(*totals, row, *widgets.take(named("lbl", base)), *box);
+    }
+    totals->setRowStretch(3, 1);
+
+    auto* grid = gridIn(*frame);
+    grid->addLayout(ductRow("Supply"), 0, 0);
+    grid->addWidget(view, 1, 0);
+    grid->addLayout(totals, 1, 1);
+    grid->addLayout(ductRow("Extract"), 2, 0);
+    grid->setColumnStretch(0, 1);
+    return frame;
+}
+
+QWidget* MainWindow::buildCoilsAndFluid(FormWidgets& widgets) {
+    auto* band = new QWidget(this);
+    auto* row = new QHBoxLayout(band);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(coilFrame(widgets, "Supply"), 1);
+    row->addWidget(coilFrame(widgets, "Extract"), 1);
+
+    auto* side = new QVBoxLayout;
+    side->addWidget(fluidSideFrame(widgets));
+    side->addWidget(fluidPressureDropFrame(widgets));
+    auto* inputValues = widgets.take<QGroupBox>("Frame3");
+    auto* options = new QHBoxLayout(inputValues);
+    options->addWidget(widgets.take("optWB"));
+    options->addWidget(widgets.take("optRH"));
+    options->addStretch();
+    side->addWidget(inputValues);
+    side->addStretch();
+    side->addWidget(commands(widgets));
+    row->addLayout(side);
+    return band;
+}
+
+// Tube diameter comes before fin type: the tube size decides which fins are offered.
+QGroupBox* MainWindow::coilFrame(FormWidgets& widgets, std::string_view side) {
+    auto* frame = widgets.take<QGroupBox>(named(named("fra", side), "Coil"));
+    QGridLayout* grid = gridIn(*frame);
+    const auto take = [&](std::string_view base) { return widgets.take(named(base, side)); };
+    const auto number = [&](std::string_view base) {
+        auto* box = widgets.take<QLineEdit>(named(base, side));
+        fitNumberBox(*box, 6);
+        return box;
+    };
+    int row = 0;
+    addRow(*grid, row++, *take("lblCoilCode"), *take("txtCoilCode"), 2);
+    addRow(*grid, row++, *take("lblTubeDiameter"), *take("cmbTubeDiameter"));
+    addRow(*grid, row++, *take("lblFinMatType"), *take("cmbFinMatType"), 2);
+    addRow(*grid, row++, *take("lblTubesHigh"), *number("txtTubesHigh"));
+    addRow(*grid, row++, *take("lblFinnedHeight"), *number("txtFinnedHeight"));
+    addRow(*grid, row++, *take("lblFinnedLength"), *number("txtFinnedLength"));
+    addRow(*grid, row, *take("lblFinDensity"), *take("cmbFinDensitySelect"));
+    grid->addWidget(take("cmbFinDensity"), row++, 2);
+    addRow(*grid, row, *take("lblCircuitType"), *take("cmbCircuitTypeSelect"));
+    grid->addWidget(take("cmbCircuitType"), row++, 2);
+    addRow(*grid, row++, *take("lblNumberSections"), *number("txtNumberSections"));
+    addRow(*grid, row++, *take("lblNumberRows"), *number("txtNumberRows"));
+    addRow(*grid, row++, *take("lblConnectionSize"), *number("txtConnectionSize"));
+    addRow(*grid, row++, *take("lblAirPD"), *number("txtAirPD"));
+    grid->setColumnStretch(1, 1);
+    grid->setColumnStretch(2, 1);
+    grid->setRowStretch(row, 1);
+    return frame;
+}
+
+QGroupBox* MainWindow::fluidSideFrame(FormWidgets& widgets) {
+    auto* frame = widgets.take<QGroupBox>("fraFluidSideData");
+    QGridLayout* grid = gridIn(*frame);
+    int row = 0;
+    for (const std::string_view base : {"FluidT1", "FluidT2", "FluidFlowRate"}) {
+        auto* box = widgets.take<QLineEdit>(named("txt", base));
+        fitNumberBox(*box, 6);
+        addRow(*grid, row++, *widgets.take(named("lbl", base)), *box, 2);
+    }
+    auto* glycol = widgets.take<QLineEdit>("txtGlycol");
+    fitNumberBox(*glycol, 4);
+    addRow(*grid, row, *widgets.take("lblGlycol"), *widgets.take("cmbGlycolSelect"));
+    grid->addWidget(glycol, row, 2);
+    return frame;
+}
+
+QGroupBox* MainWindow::fluidPressureDropFrame(FormWidgets& widgets) {
+    auto* frame = widgets.take<QGroupBox>("fraFluidPressureDrop");
+    QGridLayout* grid = gridIn(*frame);
+    QWidget* maximum = widgets.take("lblFluidMaxPD");
+    keepPlaceWhenHidden(*maximum);
+    grid->addWidget(maximum, 0, 1, Qt::AlignHCenter);
+    grid->addWidget(widgets.take("lblFluidActualPD"), 0, 2, Qt::AlignHCenter);
+    const std::pair<std::string_view, std::string_view> rows[] = {
+        {"lblFluidPDSupply", "Supply"}, {"lblFluidPDExtract", "Extract"}, {"lblFluidPDTotal", ""}};
+    for (int row = 1; const auto& [label, side] : rows) {
+        const std::string maxName = side.empty() ? "txtTotalMaxPD" : named("txtFluidMaxPD", side);
+        const std::string actualName =
+            side.empty() ? "txtTotalActualPD" : named("txtActualFluidPD", side);
+        auto* max = widgets.take<QLineEdit>(maxName);
+        auto* actual = widgets.take<QLineEdit>(actualName);
+        fitNumberBox(*max, 5);
+        fitNumberBox(*actual, 5);
+        keepPlaceWhenHidden(*max);
+        grid->addWidget(widgets.take(label), row, 0);
+        grid->addWidget(max, row, 1);
+        grid->addWidget(actual, row, 2);
+        ++row;
+    }
+    return frame;
+}
+
+QWidget* MainWindow::commands(FormWidgets& widgets) {
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch();
+    const std::pair<const char*, const char*> buttons[] = {
+        {"cmdCalculate", "calculate"}, {"cmdCosting", "costing"}, {"cmdPrint", "print-summary"}};
+    for (const auto& [name, iconName] : buttons) {
+        auto* button = widgets.take<QPushButton>(name);
+        button->setIcon(icon(QString::fromLatin1(iconName)));
+        button->setMinimumWidth(
+            button->fontMetrics().horizontalAdvance(QStringLiteral("Calculate")) + 48);
+        row->addWidget(button);
+    }
+    return box;
+}
+
+// The entries in reading order; results take the focus only from the mouse.
+void MainWindow::chainTabOrder() {
+    std::vector<std::string> order{"txtDBSupplyOn",   "txtDBSupplyOff",   "txtDBExtractOn",
+                                   "txtAirVolSupply", "txtAirVolExtract", "txtEffectiveness",
+                                   "txtDuty"};
+    for (const std::string_view side : {"Supply", "Extract"}) {
+        for (const std::string_view base :
+             {"cmbTubeDiameter", "cmbFinMatType", "txtTubesHigh", "txtFinnedHeight",
+              "txtFinnedLength", "cmbFinDensitySelect", "cmbFinDensity", "cmbCircuitTypeSelect",
+              "cmbCircuitType", "txtNumberSections", "txtNumberRows"}) {
+            order.push_back(named(base, side));
+        }
+    }
+    for (const std::string_view name :
+         {"cmbGlycolSelect", "txtGlycol", "txtFluidMaxPDSupply", "txtFluidMaxPDExtract",
+          "cmdCalculate", "cmdCosting", "cmdPrint"}) {
+        order.emplace_back(name);
+    }
+    QWidget* previous = nullptr;
+    for (const auto& name : order) {
+        auto* widget = findChild<QWidget*>(toQt(name));
+        if (previous != nullptr && widget != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget != nullptr ? widget : previous;
+    }
+}
+
+void MainWindow::addShortcuts() {
+    // The captions carry no mnemonic for Calculate, and F1 is where a person looks for help.
+    if (auto* calculate = findChild<QPushButton*>(QStringLiteral("cmdCalculate"))) {
+        connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_C), this), &QShortcut::activated,
+                calculate, [calculate] { calculate->animateClick(); });
+    }
+    if (auto* help = findChild<QAction*>(QStringLiteral("mnuRACHelp"))) {
+        connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, help,
+                &QAction::trigger);
+    }
+}
+
+} // namespace rac::gui

@@ -1,0 +1,352 @@
+// The binding between a toy form and real widgets, both ways.
+#include "gui/form_binding.h"
+#include "gui/form_widgets.h"
+#include "gui/painted_item.h"
+#include "gui/status_panel.h"
+#include "platform/platform_error.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <QtTest/qtestspontaneevent.h>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace rac::gui {
+namespace {
+
+using platform::Control;
+using platform::ControlKind;
+using platform::Event;
+using platform::Form;
+
+// A form with one control of most kinds, shown in a plain window laid out in control order.
+class ToyScreen : public ::testing::Test {
+  protected:
+    ToyScreen() : form("frmToy", "Toy") {
+        form.add(ControlKind::TextBox, "txtA").setText("1");
+        form.add(ControlKind::TextBox, "txtB");
+        form.add(ControlKind::List, "cmbList").addItems({"one", "two", "three"});
+        form.add(ControlKind::EditableList, "cmbEdit").addItems({"H", "P"});
+        form.add(ControlKind::CheckBox, "chkBox").setCaption("Check");
+        form.add(ControlKind::CommandButton, "cmdGo").setCaption("Go");
+        form.add(ControlKind::Label, "lblNote").setCaption("Note");
+        form.add(ControlKind::Shape, "shpDuct");
+        form.add(ControlKind::MenuEntry, "mnuFile").setCaption("&File");
+        form.add(ControlKind::MenuEntry, "mnuMode", "mnuFile").setCaption("Mode");
+        form.addElement(ControlKind::ToolbarButton, "Toolbar1", 1).setToolTip("First");
+        form.addElement(ControlKind::StatusPanel, "StatusBar1", 1).setText("Ready");
+        form.add(ControlKind::Timer, "tmrTick");
+    }
+
+    void build() {
+        window = std::make_unique<QWidget>();
+        FormWidgets widgets(form, *window);
+        auto* layout = new QVBoxLayout(window.get());
+        for (const char* name :
+             {"txtA", "txtB", "cmbList", "cmbEdit", "chkBox", "cmdGo", "lblNote"}) {
+            layout->addWidget(widgets.take(name));
+        }
+        widgets.buildMenus(*new QMenuBar(window.get()));
+        widgets.buildToolbar(*new QToolBar(window.get()), [](int) { return false; });
+        widgets.buildStatusBar(*new QStatusBar(window.get()));
+        EXPECT_TRUE(widgets.untaken().empty());
+        binding = new FormBinding(form, *window);
+        form.show();
+        QApplication::setActiveWindow(window.get());
+    }
+
+    template <typename T> T* widget(const char* name) {
+        return window->findChild<T*>(QString::fromLatin1(name));
+    }
+
+    void count(const char* name, Event event) {
+        form.on(name, event, [this, event](Control& c) {
+            events.push_back(c.name() + (event == Event::Click ? " Click" : " Change"));
+        });
+    }
+
+    Form form;
+    std::unique_ptr<QWidget> window;
+    FormBinding* binding = nullptr;
+    std::vector<std::string> events;
+};
+
+TEST_F(ToyScreen, EveryControlFindsItsObjectByName) {
+    build();
+    EXPECT_TRUE(binding->unbound().empty());
+    EXPECT_EQ(window->windowTitle(), "Toy");
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(widget<QLineEdit>("txtA")->text(), "1");
+    EXPECT_EQ(widget<QComboBox>("cmbList")->count(), 3);
+    EXPECT_EQ(widget<QComboBox>("cmbList")->currentIndex(), -1);
+    EXPECT_EQ(window->findChild<QAction*>("Toolbar1(1)")->toolTip(), "First");
+    EXPECT_EQ(widget<StatusPanel>("StatusBar1(1)")->text(), "Ready");
+}
+
+TEST_F(ToyScreen, ModelChangesReachWidgetsWithoutFeedingBack) {
+    build();
+    count("txtA", Event::Change);
+    count("cmbList", Event::Click);
+    count("chkBox", Event::Click);
+    QSignalSpy edited(widget<QLineEdit>("txtA"), &QLineEdit::textEdited);
+    QSignalSpy activated(widget<QComboBox>("cmbList"), &QComboBox::activated);
+
+    form.at("txtA").setText("42");
+    form.at("cmbList").setListIndex(2);
+    form.at("chkBox").setValue(1);
+    form.at("mnuMode").setChecked(true);
+    form.at("txtB").setVisible(false);
+    form.at("cmdGo").setEnabled(false);
+    form.at("lblNote").setCaption("Changed");
+
+    // One event per program change, from the model itself: the widgets' updates add none.
+    EXPECT_EQ(events, (std::vector<std::string>{"txtA Change", "cmbList Click", "chkBox Click"}));
+    EXPECT_EQ(edited.count(), 0);
+    EXPECT_EQ(activated.count(), 0);
+    EXPECT_EQ(widget<QLineEdit>("txtA")->text(), "42");
+    EXPECT_EQ(widget<QComboBox>("cmbList")->currentText(), "three");
+    EXPECT_TRUE(widget<QCheckBox>("chkBox")->isChecked());
+    EXPECT_TRUE(window->findChild<QAction*>("mnuMode")->isChecked());
+    EXPECT_FALSE(widget<QLineEdit>("txtB")->isVisible());
+    EXPECT_FALSE(widget<QPushButton>("cmdGo")->isEnabled());
+    EXPECT_EQ(widget<QLabel>("lblNote")->text(), "Changed");
+}
+
+TEST_F(ToyScreen, ResultStyleIsBlackWhiteAndReadOnly) {
+    build();
+    Control& box = form.at("txtA");
+    box.setBackColour(platform::black);
+    box.setForeColour(platform::white);
+    box.setLocked(true);
+    auto* edit = widget<QLineEdit>("txtA");
+    EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(Qt::black));
+    EXPECT_EQ(edit->palette().color(QPalette::Text), QColor(Qt::white));
+    EXPECT_TRUE(edit->isReadOnly());
+    EXPECT_EQ(edit->focusPolicy(), Qt::ClickFocus); // results are not tabbed through
+    box.setLocked(false);
+    EXPECT_FALSE(edit->isReadOnly());
+    EXPECT_EQ(edit->focusPolicy(), Qt::StrongFocus);
+}
+
+TEST_F(ToyScreen, ShapesTakeTheirColoursAndVisibility) {
+    build();
+    auto* duct = window->findChild<PaintedItem*>("shpDuct");
+    QSignalSpy changed(duct, &PaintedItem::changed);
+    form.at("shpDuct").setBackColour(platform::fromBgr(0x8080FF));
+    form.at("shpDuct").setVisible(false);
+    EXPECT_EQ(duct->back(), (platform::Colour{0xFF, 0x80, 0x80}));
+    EXPECT_FALSE(duct->visible());
+    EXPECT_EQ(changed.count(), 2);
+}
+
+TEST_F(ToyScreen, TypingRunsTheKeyRuleThenOneChangePerKey) {
+    form.onKeyPress("txtB", [](Control&, char32_t& key) {
+        if (key == U'x') {
+            key = U'y'; // a rule that replaces a key
+        }
+    });
+    build();
+    count("txtB", Event::Change);
+    auto* edit = widget<QLineEdit>("txtB");
+    edit->setFocus();
+    QTest::keyClicks(edit, "2x5");
+    EXPECT_EQ(form.at("txtB").text(), "2y5");
+    EXPECT_EQ(edit->text(), "2y5");
+    EXPECT_EQ(events.size(), 3u);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(form.at("txtB").text(), "2y");
+}
+
+TEST_F(ToyScreen, EnterTurnedIntoBellInsertsNothingAndPressesNothing) {
+    form.onKeyPress("txtA", [](Control&, char32_t& key) {
+        if (key == U'\r') {
+            key = 7;
+        }
+    });
+    build();
+    count("txtA", Event::Change);
+    auto* guarded = widget<QLineEdit>("txtA");
+    auto* plain = widget<QLineEdit>("txtB");
+    QSignalSpy guardedReturn(guarded, &QLineEdit::returnPressed);
+    QSignalSpy plainReturn(plain, &QLineEdit::returnPressed);
+    guarded->setFocus();
+    QTest::keyClick(guarded, Qt::Key_Return);
+    QTest::keyClick(guarded, Qt::Key_Enter);
+    QTest::keyClick(plain, Qt::Key_Return);
+    EXPECT_EQ(guardedReturn.count(), 0);
+    EXPECT_EQ(plainReturn.count(), 1); // without the rule Enter reaches the widget
+    EXPECT_EQ(form.at("txtA").text(), "1");
+    EXPECT_TRUE(events.empty());
+}
+
+TEST_F(ToyScreen, PickingAnItemRunsClickEvenForTheItemShown) {
+    build();
+    count("cmbList", Event::Click);
+    auto* combo = widget<QComboBox>("cmbList");
+    form.at("cmbList").setListIndex(0);
+    events.clear();
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(form.at("cmbList").text(), "two");
+    emit combo->activated(1); // the person picks "two" again from the popup
+    EXPECT_EQ(events, (std::vector<std::string>{"cmbList Click", "cmbList Click"}));
+}
+
+TEST_F(ToyScreen, EmptyingAListRaisesNoClick) {
+    build();
+    count("cmbList", Event::Click);
+    form.at("cmbList").setListIndex(1);
+    events.clear();
+    form.at("cmbList").clearItems();
+    EXPECT_TRUE(events.empty());
+    EXPECT_EQ(widget<QComboBox>("cmbList")->count(), 0);
+    EXPECT_EQ(widget<QComboBox>("cmbList")->currentText(), "");
+}
+
+TEST_F(ToyScreen, LockedListRefusesThePersonsPicks) {
+    build();
+    form.at("cmbList").setListIndex(0);
+    form.at("cmbList").setLocked(true);
+    auto* combo = widget<QComboBox>("cmbList");
+    combo->setFocus();
+    QTest::keyClick(combo, Qt::Key_Down);
+    EXPECT_EQ(combo->currentIndex(), 0);
+    EXPECT_EQ(form.at("cmbList").listIndex(), 0);
+}
+
+TEST_F(ToyScreen, TypedTextInAnEditableListIsItsText) {
+    build();
+    auto* combo = widget<QComboBox>("cmbEdit");
+    combo->setFocus();
+    QTest::keyClicks(combo->lineEdit(), "12");
+    EXPECT_EQ(form.at("cmbEdit").text(), "12");
+    EXPECT_EQ(combo->count(), 2); // typing adds no item
+    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(combo->count(), 2);
+}
+
+TEST_F(ToyScreen, RefusedActionLeavesTheWidgetAsTheModelIs) {
+    build();
+    form.at("chkBox").setEnabled(true);
+    form.hide(); // a hidden form takes no action from a person
+    auto* box = widget<QCheckBox>("chkBox");
+    emit box->clicked(true);
+    EXPECT_EQ(form.at("chkBox").value(), 0);
+    EXPECT_FALSE(box->isChecked());
+}
+
+TEST_F(ToyScreen, LostFocusRuleThatKeepsTheFocusWins) {
+    int goClicks = 0;
+    int gotB = 0;
+    form.on("txtA", Event::LostFocus, [this](Control& c) { form.setFocus(c); });
+    form.on("txtB", Event::GotFocus, [&](Control&) { ++gotB; });
+    form.on("cmdGo", Event::Click, [&](Control&) { ++goClicks; });
+    build();
+    auto* a = widget<QLineEdit>("txtA");
+    a->setFocus(Qt::MouseFocusReason);
+    ASSERT_EQ(form.focus(), &form.at("txtA"));
+
+    widget<QLineEdit>("txtB")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(form.focus(), &form.at("txtA"));
+    EXPECT_EQ(gotB, 0);
+    QTest::mouseClick(widget<QPushButton>("cmdGo"), Qt::LeftButton);
+    EXPECT_EQ(goClicks, 0); // the click does not land while the field keeps the focus
+    EXPECT_EQ(form.focus(), &form.at("txtA"));
+    EXPECT_TRUE(a->hasFocus());
+}
+
+TEST_F(ToyScreen, FocusMovesReachTheForm) {
+    std::vector<std::string> focus;
+    for (const char* name : {"txtA", "txtB"}) {
+        form.on(name, Event::GotFocus, [&](Control& c) { focus.push_back("in " + c.name()); });
+        form.on(name, Event::LostFocus, [&](Control& c) { focus.push_back("out " + c.name()); });
+    }
+    build();
+    widget<QLineEdit>("txtA")->setFocus(Qt::MouseFocusReason);
+    widget<QLineEdit>("txtB")->setFocus(Qt::TabFocusReason);
+    form.setFocus(form.at("txtA")); // the program moves it back
+    EXPECT_EQ(focus,
+              (std::vector<std::string>{"in txtA", "out txtA", "in txtB", "out txtB", "in txtA"}));
+    EXPECT_TRUE(widget<QLineEdit>("txtA")->hasFocus());
+}
+
+TEST_F(ToyScreen, ClosingByPersonProgramAndWindowSystem) {
+    std::vector<platform::CloseSource> asked;
+    form.onCloseRequest([&](platform::CloseSource source) {
+        asked.push_back(source);
+        return source == platform::CloseSource::Program ? platform::CloseReply::Refuse
+                                                        : platform::CloseReply::Close;
+    });
+    build();
+    EXPECT_FALSE(window->close()); // from code: refused, the window stays
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(form.shown());
+
+    QCloseEvent byPerson; // what the close box sends
+    QSpontaneKeyEvent::setSpontaneous(&byPerson);
+    QApplication::instance()->notify(window.get(), &byPerson); // sendEvent would clear it
+    EXPECT_TRUE(byPerson.isAccepted());
+    EXPECT_FALSE(form.loaded());
+    EXPECT_FALSE(window->isVisible());
+
+    form.show();
+    EXPECT_TRUE(binding->closeForWindowSystem());
+    EXPECT_EQ(asked, (std::vector{platform::CloseSource::Program, platform::CloseSource::User,
+                                  platform::CloseSource::WindowSystem}));
+}
+
+TEST_F(ToyScreen, WaitPointerAndTimerFollowTheForm) {
+    int ticks = 0;
+    form.on("tmrTick", Event::Timer, [&](Control&) { ++ticks; });
+    build();
+    form.setMousePointer(platform::MousePointer::Wait);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    form.setMousePointer(platform::MousePointer::Normal);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    form.at("tmrTick").setInterval(5);
+    form.at("tmrTick").setEnabled(true);
+    QTest::qWait(60);
+    EXPECT_GT(ticks, 0);
+    form.unload(); // timers stop with their form
+    const int stopped = ticks;
+    QTest::qWait(40);
+    EXPECT_EQ(ticks, stopped);
+}
+
+TEST_F(ToyScreen, FaultInARuleIsReportedNotFatal) {
+    QString reported;
+    FormBinding::setFaultReporter([&](const QString& what) { reported = what; });
+    form.on("cmdGo", Event::Click, [](Control&) { throw platform::PlatformError("broken rule"); });
+    build();
+    QTest::mouseClick(widget<QPushButton>("cmdGo"), Qt::LeftButton);
+    EXPECT_EQ(reported, "broken rule");
+    FormBinding::setFaultReporter({});
+}
+
+TEST(FormWidgets, LayoutMistakesAreCaughtByName) {
+    Form form("frmToy");
+    form.add(ControlKind::TextBox, "txtA");
+    form.add(ControlKind::Frame, "fraA");
+    QWidget window;
+    FormWidgets widgets(form, window);
+    EXPECT_THROW(widgets.take("txtMissing"), std::logic_error);
+    EXPECT_THROW(widgets.take<QComboBox>("txtA"), std::logic_error);
+    EXPECT_EQ(widgets.untaken(), (std::vector<std::string>{"fraA"}));
+    EXPECT_THROW(widgets.take("txtA"), std::logic_error); // taken once already
+}
+
+} // namespace
+} // namespace rac::gui

@@ -1,0 +1,235 @@
+// The Qt side of the platform services.
+#include "gui/file_dialogs.h"
+#include "gui/help_topics.h"
+#include "gui/help_window.h"
+#include "gui/message_sink.h"
+#include "gui/rtf_text.h"
+#include "gui/settings_store.h"
+#include "gui/system_info_tool.h"
+#include "gui/window_printer.h"
+#include "platform/form.h"
+#include "platform/platform_error.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+namespace rac::gui {
+namespace {
+
+QByteArray contentsOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(QtSettingsStore, SectionsAreGroupsOfTheStore) {
+    QTemporaryDir folder;
+    const QString path = folder.filePath("ZYLRAC.ini");
+    {
+        QtSettingsStore store(path);
+        store.write("PaybackCalc", "Country", "7");
+        store.write("PaybackCalc", "EnergyCost", "0.12, peak");
+        EXPECT_EQ(store.read("PaybackCalc", "Country"), "7");
+        EXPECT_EQ(store.read("PaybackCalc", "BinLocation", "missing"), "missing");
+    }
+    const QByteArray text = contentsOf(path);
+    EXPECT_TRUE(text.contains("[PaybackCalc]"));
+    EXPECT_TRUE(text.contains("Country=7"));
+    QtSettingsStore again(path); // what one run wrote, the next reads
+    EXPECT_EQ(again.read("PaybackCalc", "EnergyCost"), "0.12, peak");
+}
+
+TEST(QtSettingsStore, BadStoresGiveTheDefaults) {
+    QTemporaryDir folder;
+    // Missing file.
+    EXPECT_EQ(QtSettingsStore(folder.filePath("none.ini")).read("PaybackCalc", "Country", "d"),
+              "d");
+    // Unreadable: a folder where the file should be.
+    QDir(folder.path()).mkdir("store.ini");
+    QtSettingsStore unreadable(folder.filePath("store.ini"));
+    EXPECT_EQ(unreadable.read("PaybackCalc", "Country", "d"), "d");
+    EXPECT_NO_THROW(unreadable.write("PaybackCalc", "Country", "3"));
+    // A hand-edited list still reads as its text.
+    QFile edited(folder.filePath("edited.ini"));
+    ASSERT_TRUE(edited.open(QIODevice::WriteOnly));
+    edited.write("[PaybackCalc]\nCountry=1, 2\n\x01\x02garbage\n[broken\n");
+    edited.close();
+    QtSettingsStore malformed(folder.filePath("edited.ini"));
+    EXPECT_NO_THROW(malformed.read("PaybackCalc", "Country"));
+    EXPECT_EQ(malformed.read("Nothing", "Here", "d"), "d");
+    // Names the store cannot hold.
+    EXPECT_EQ(malformed.read("Payback/Calc", "Country", "d"), "d");
+    EXPECT_THROW(malformed.write("", "Country", "1"), platform::PlatformError);
+}
+
+TEST(QtNameFilters, FormFiltersBecomeQtFilters) {
+    const struct {
+        const char* filter;
+        QStringList expected;
+    } rows[] = {
+        {"Rich Text Format (*.rtf)|*.rtf|", {"Rich Text Format (*.rtf)"}},
+        {"Rich Text|*.rtf", {"Rich Text (*.rtf)"}},
+        {"Documents|*.rtf;*.doc|All files (*.*)|*.*|",
+         {"Documents (*.rtf *.doc)", "All files (*.*)"}},
+        {"Text (plain)|*.txt|", {"Text (plain) (*.txt)"}},
+        {"", {}},
+        {"No pattern||", {}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(qtNameFilters(row.filter), row.expected) << row.filter;
+    }
+}
+
+TEST(PlainTextOfRtf, TextParagraphsAndEscapes) {
+    const struct {
+        const char* rtf;
+        const char* text;
+    } rows[] = {
+        {R"({\rtf1\ansi{\fonttbl{\f0 Courier New;}}\f0\fs20 Supply coil\par 12WH10.4\tab x\par})",
+         "Supply coil\n12WH10.4\tx\n"},
+        {R"({\rtf1 Price \'a3120 \'96 net})", "Price £120 – net"},
+        {R"({\rtf1\uc1 T\u246?rn \u-3913?})", "Törn \uF0B7"},
+        {R"({\rtf1{\*\generator Writer;}{\colortbl;\red0\green0\blue0;}a\{b\}c\\d})", "a{b}c\\d"},
+        {R"({\rtf1 unclosed {\b bold)", "unclosed bold"},
+        {R"(\)", ""},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(plainTextOfRtf(row.rtf), row.text) << row.rtf;
+    }
+}
+
+class PrintToPdf : public ::testing::Test {
+  protected:
+    PrintToPdf() : form("frmToy", "Toy window") {
+        window.resize(300, 200);
+        new QLabel("Printed", &window);
+    }
+
+    QtPrinter printerTo(const QString& path, bool* asked = nullptr) {
+        return QtPrinter([this](const platform::Form&) { return &window; },
+                         [path, asked](QPrinter& printer, const QString&, bool) {
+                             if (asked != nullptr) {
+                                 *asked = true;
+                             }
+                             if (path.isEmpty()) {
+                                 return false; // the person cancels
+                             }
+                             printer.setOutputFormat(QPrinter::PdfFormat);
+                             printer.setOutputFileName(path);
+                             return true;
+                         });
+    }
+
+    QTemporaryDir folder;
+    platform::Form form;
+    QWidget window;
+};
+
+TEST_F(PrintToPdf, WindowImageGoesToTheChosenFile) {
+    const QString path = folder.filePath("window.pdf");
+    EXPECT_TRUE(printerTo(path).printWindow(form));
+    EXPECT_TRUE(contentsOf(path).startsWith("%PDF"));
+}
+
+TEST_F(PrintToPdf, CancelledIsNotAFailureAndFailureIsReported) {
+    bool asked = false;
+    EXPECT_TRUE(printerTo({}, &asked).printWindow(form));
+    EXPECT_TRUE(asked);
+    EXPECT_FALSE(printerTo(folder.filePath("missing/window.pdf")).printWindow(form));
+    QtPrinter noWindow([](const platform::Form&) -> QWidget* { return nullptr; },
+                       [](QPrinter&, const QString&, bool) { return true; });
+    EXPECT_FALSE(noWindow.printWindow(form));
+}
+
+TEST_F(PrintToPdf, DocumentsPrintPlainAndRichText) {
+    const QString plain = folder.filePath("plain.pdf");
+    const QString rich = folder.filePath("rich.pdf");
+    EXPECT_EQ(printerTo(plain).printDocument({"Summary", "Supply coil\n12WH10.4-26Tx1000\n"}),
+              platform::PrintOutcome::Printed);
+    EXPECT_EQ(printerTo(rich).printDocument({"Summary", R"({\rtf1 Supply\par coil})",
+                                             platform::DocumentFormat::RichText, false}),
+              platform::PrintOutcome::Printed);
+    EXPECT_TRUE(contentsOf(plain).startsWith("%PDF"));
+    EXPECT_TRUE(contentsOf(rich).startsWith("%PDF"));
+    EXPECT_EQ(printerTo({}).printDocument({"Summary", "x"}), platform::PrintOutcome::Cancelled);
+    EXPECT_EQ(printerTo(folder.filePath("missing/x.pdf")).printDocument({"Summary", "x"}),
+              platform::PrintOutcome::Failed);
+}
+
+TEST(HelpPages, RequestsOpenTheContentsOrTheirTopic) {
+    EXPECT_EQ(helpPageFor(platform::helpContents("ZYLRAC.hlp")), "index.html");
+    EXPECT_EQ(helpPageFor(platform::helpAtContext("C:\\Program Files\\ZYL\\zylrac.hlp", 1)),
+              "circuiting.html");
+    EXPECT_EQ(helpPageFor(platform::helpAtContext("/opt/zyl/ZYLRAC.HLP", 99)), "index.html");
+    EXPECT_EQ(helpPageFor(platform::helpContents("other.hlp")), std::nullopt);
+    for (const auto& topic : helpTopics()) {
+        EXPECT_FALSE(contentsOf(":/help/" + topic.page).isEmpty()) << topic.page.toStdString();
+    }
+}
+
+TEST(HelpWindow, OpensAtTheContextAndSearchesTheText) {
+    QtHelpViewer viewer;
+    viewer.show(platform::helpAtContext("ZYLRAC.hlp", 1));
+    ASSERT_NE(viewer.window(), nullptr);
+    EXPECT_EQ(viewer.window()->currentPage(), "circuiting.html");
+    viewer.show(platform::helpContents("ZYLRAC.hlp"));
+    EXPECT_EQ(viewer.window()->currentPage(), "index.html");
+
+    viewer.window()->search("uncircuitable");
+    const QStringList found = viewer.window()->listedTopics();
+    EXPECT_TRUE(found.contains("Circuit types and non-standard configurations"));
+    EXPECT_FALSE(found.contains("Costing and payback"));
+    viewer.window()->search("");
+    EXPECT_EQ(viewer.window()->listedTopics().size(), static_cast<qsizetype>(helpTopics().size()));
+}
+
+TEST(MessageBoxes, LookAsTheMessageAsks) {
+    auto info =
+        makeMessageBox(platform::information("Value Out Of Range", "<b>50</b> kPa"), nullptr);
+    EXPECT_EQ(info->windowTitle(), "Value Out Of Range");
+    EXPECT_EQ(info->icon(), QMessageBox::Information);
+    EXPECT_EQ(info->textFormat(), Qt::PlainText); // a typed value is never markup
+    EXPECT_EQ(info->standardButtons(), QMessageBox::Ok);
+
+    auto plain = makeMessageBox(platform::okOnly("", "System Information Is Unavailable"), nullptr);
+    EXPECT_EQ(plain->windowTitle(), "ZYL RAC");
+    EXPECT_EQ(plain->icon(), QMessageBox::NoIcon);
+
+    auto withHelp =
+        makeMessageBox(platform::withHelpButton("Non-Standard Coil Configuration - Supply Coil",
+                                                "text", "zylrac.hlp", 1),
+                       nullptr);
+    EXPECT_EQ(withHelp->standardButtons(), QMessageBox::Ok | QMessageBox::Help);
+    EXPECT_EQ(withHelp->icon(), QMessageBox::NoIcon);
+}
+
+TEST(MessageBoxes, HelpButtonOpensTheHelpAtItsContext) {
+    platform::RecordingHelpViewer help;
+    QtMessageSink sink(help);
+    const auto press = [](QMessageBox::StandardButton which) {
+        QTimer::singleShot(50, [which] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                box->button(which)->click();
+            }
+        });
+    };
+    press(QMessageBox::Help);
+    sink.show(platform::withHelpButton("Non-Standard", "text", "zylrac.hlp", 1));
+    press(QMessageBox::Ok);
+    sink.show(platform::withHelpButton("Non-Standard", "text", "zylrac.hlp", 1));
+    ASSERT_EQ(help.requests().size(), 1u); // OK opens nothing
+    EXPECT_EQ(help.requests().front(), platform::helpAtContext("zylrac.hlp", 1));
+}
+
+TEST(DesktopSystemInfo, NoToolOnThePathIsReported) {
+    EXPECT_FALSE(DesktopSystemInfo({"no-such-system-information-tool"}).start());
+}
+
+} // namespace
+} // namespace rac::gui
