@@ -4,7 +4,6 @@
 #include "calculation/startup_request.h"
 
 #include <benchmark/benchmark.h>
-
 #include <stdexcept>
 
 namespace rac::calculation {
@@ -24,7 +23,9 @@ void RunSelection(benchmark::State& state, const RunAroundData& request) {
     }
 }
 
-void StartupSelection(benchmark::State& state) { RunSelection(state, StartupRequest()); }
+void StartupSelection(benchmark::State& state) {
+    RunSelection(state, StartupRequest());
+}
 
 void SixteenRowSelection(benchmark::State& state) {
     RunAroundData request = StartupRequest();

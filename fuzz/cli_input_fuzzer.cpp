@@ -1,0 +1,87 @@
+// The input of rac-cli, run on the real program: the first byte picks the command, the rest is
+// what it reads. Whatever comes in, each command answers in its contract's shape and never
+// crashes.
+#include "cli/application_program.h"
+#include "cli/calculate_command.h"
+#include "cli/json_input.h"
+#include "cli/script.h"
+#include "cli/script_runner.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+#include <string>
+
+namespace {
+
+using rac::cli::Json;
+
+void require(bool holds) {
+    if (!holds) {
+        __builtin_trap();
+    }
+}
+
+std::size_t lineCount(const std::string& text) {
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// Every line is an answer or an error, and the status and the error stream say the same.
+void fuzzCalculate(const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = rac::cli::runCalculate(in, out, err, rac::cli::launchApplication);
+    std::istringstream answers(out.str());
+    std::size_t errors = 0;
+    for (std::string line; std::getline(answers, line);) {
+        const Json answer = Json::parse(line);
+        require(answer.is_object());
+        if (answer.contains("error")) {
+            require(answer.size() == 1 && answer["error"].get<std::string>().starts_with("line "));
+            ++errors;
+        } else {
+            require(answer.size() == 4 && answer["aborted"].is_boolean() &&
+                    answer["messages"].is_array() && answer["fields"].is_object());
+        }
+    }
+    require(status == (errors == 0 ? 0 : 2));
+    require(lineCount(err.str()) == errors);
+}
+
+// Scripts that would write files (dialog answers naming a path) are read but not run.
+void fuzzScript(const std::string& input) {
+    rac::cli::Script script;
+    try {
+        script = rac::cli::readScript(rac::cli::parseJson(input));
+    } catch (const rac::cli::InputError&) {
+        return;
+    }
+    const bool writesFiles =
+        std::any_of(script.actions.begin(), script.actions.end(), [](const auto& action) {
+            return action.verb == rac::cli::Verb::Answer && !action.answer.path.empty();
+        });
+    if (writesFiles) {
+        return;
+    }
+    const auto transcript = rac::cli::runScript(script, rac::cli::launchApplication);
+    require(transcript.steps.size() <= script.actions.size());
+    require(!transcript.error.empty() || transcript.steps.size() == script.actions.size());
+    const Json written = Json::parse(rac::cli::jsonText(rac::cli::transcriptJson(transcript)));
+    require(written["steps"].size() == transcript.steps.size());
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) {
+        return 0;
+    }
+    const std::string input(reinterpret_cast<const char*>(data) + 1, size - 1);
+    if (data[0] % 2 == 0) {
+        fuzzCalculate(input);
+    } else {
+        fuzzScript(input);
+    }
+    return 0;
+}

@@ -1,0 +1,127 @@
+#include "cli/calculate_driver.h"
+
+#include "cli/json_output.h"
+#include "cli/screen_actions.h"
+#include "mainscreen/calculate_results.h"
+#include "platform/user_actions.h"
+
+#include <algorithm>
+
+namespace rac::cli {
+
+namespace {
+
+using platform::Control;
+using platform::ControlKind;
+using platform::Form;
+namespace user = platform::user;
+
+constexpr std::string_view mainForm = "frmMain";
+constexpr std::string_view calculateButton = "cmdCalculate";
+// Enabled by a calculation that completes, disabled by any change of the inputs and by a
+// calculation that stops, left alone by a failed validation: on a freshly started screen it tells
+// whether the results are current.
+constexpr std::string_view costingButton = "cmdCosting";
+
+std::string_view modeMenu(Mode mode) {
+    return mode == Mode::Rating ? "mnuRating" : "mnuSelection";
+}
+
+std::string_view targetMenu(Target target) {
+    switch (target) {
+    case Target::Effectiveness:
+        return "mnuEffectiveness";
+    case Target::Duty:
+        return "mnuDuty";
+    case Target::AirOffDB:
+        break;
+    }
+    return "mnuDBOff";
+}
+
+// Choosing the entry already checked is left out: the target's own entry would blank its value.
+void choose(Form& form, std::string_view menuEntry) {
+    if (!form.at(menuEntry).checked()) {
+        requireDone(user::click(form, menuEntry), form, menuEntry, "choose");
+    }
+}
+
+bool hasItem(const Control& list, std::string_view item) {
+    return std::find(list.items().begin(), list.items().end(), item) != list.items().end();
+}
+
+// Replaces the text of an editable list by typing, as into a box whose text is selected.
+void typeOver(Form& form, const std::string& name, const std::string& text) {
+    requireDone(user::set(form, name, ""), form, name, "type into");
+    requireDone(user::type(form, name, text), form, name, "type into");
+}
+
+// Enters one field as a user would. False when a text box kept the focus on being left: its
+// check failed and the user can go no further.
+bool enter(Form& form, const std::string& name, const std::string& text) {
+    const Control& control = form.at(name);
+    if (control.kind() == ControlKind::List ||
+        (control.kind() == ControlKind::EditableList && hasItem(control, text))) {
+        requireDone(user::pick(form, name, text), form, name, "pick from");
+        return true;
+    }
+    if (control.kind() == ControlKind::EditableList) {
+        typeOver(form, name, text);
+        return true;
+    }
+    requireDone(user::set(form, name, text), form, name, "type into");
+    if (form.focus() != &control) {
+        return true; // a handler already moved the focus on
+    }
+    requireDone(user::leave(form, name), form, name, "leave");
+    return form.focus() != &control;
+}
+
+void readResults(const Form& form, CalculateOutcome& outcome) {
+    for (const std::string_view name : mainscreen::CalculateResultControls()) {
+        outcome.fields.emplace_back(name, form.at(name).text());
+    }
+}
+
+} // namespace
+
+CalculateOutcome calculate(const CalculateRequest& request, const Launcher& launch) {
+    platform::RecordingServices services;
+    const auto program = launch(services.services());
+    Form& form = formOf(*program, mainForm);
+
+    choose(form, modeMenu(request.mode));
+    if (request.mode == Mode::Selection) {
+        choose(form, targetMenu(request.target));
+    }
+    CalculateOutcome outcome;
+    const bool entered =
+        std::all_of(request.fields.begin(), request.fields.end(),
+                    [&](const auto& field) { return enter(form, field.first, field.second); });
+    if (entered) {
+        requireDone(user::click(form, calculateButton), form, calculateButton, "click");
+        outcome.aborted = !form.at(costingButton).enabled();
+    } else {
+        outcome.aborted = true;
+    }
+    const Control* focus = form.focus();
+    if (outcome.aborted && focus != nullptr && focus->name() != calculateButton) {
+        outcome.focus = focus->name();
+    }
+    outcome.messages = services.messages.shown();
+    readResults(form, outcome);
+    return outcome;
+}
+
+OrderedJson outcomeJson(const CalculateOutcome& outcome) {
+    OrderedJson fields = OrderedJson::object();
+    for (const auto& [name, text] : outcome.fields) {
+        fields[name] = text;
+    }
+    return {{"aborted", outcome.aborted},
+            {"messages", messagesJson(outcome.messages)},
+            {"focus", outcome.focus ? OrderedJson(*outcome.focus) : OrderedJson(nullptr)},
+            {"fields", std::move(fields)}};
+}
+
+} // namespace rac::cli

@@ -1,0 +1,113 @@
+#include "cli/calculate_request.h"
+
+#include <algorithm>
+#include <array>
+
+namespace rac::cli {
+
+namespace {
+
+constexpr std::array modeNames{std::pair{Mode::Selection, "Selection"},
+                               std::pair{Mode::Rating, "Rating"}};
+constexpr std::array targetNames{std::pair{Target::AirOffDB, "Air Off DB"},
+                                 std::pair{Target::Effectiveness, "Effectiveness"},
+                                 std::pair{Target::Duty, "Duty"}};
+
+template <typename Value, std::size_t N>
+Value choose(const ObjectReader& request, std::string_view key,
+             const std::array<std::pair<Value, const char*>, N>& names, Value fallback) {
+    const auto text = request.optionalText(key);
+    if (!text) {
+        return fallback;
+    }
+    const auto found = std::find_if(names.begin(), names.end(),
+                                    [&](const auto& name) { return *text == name.second; });
+    if (found != names.end()) {
+        return found->first;
+    }
+    std::string choices;
+    for (std::size_t i = 0; i < N; ++i) {
+        choices += (i == 0 ? "" : i + 1 == N ? " or " : ", ") + inQuotes(names[i].second);
+    }
+    throw InputError(inQuotes(key) + " must be " + choices + ", not " + inQuotes(*text));
+}
+
+// The control that holds the target's value.
+std::string_view targetControl(Target target) {
+    switch (target) {
+    case Target::Effectiveness:
+        return "txtEffectiveness";
+    case Target::Duty:
+        return "txtDuty";
+    case Target::AirOffDB:
+        break;
+    }
+    return "txtDBSupplyOff";
+}
+
+// A target's value is an entry only in Selection with that target; elsewhere it shows a result.
+void requireEntry(const CalculateRequest& request, const std::string& name) {
+    for (const auto& [target, label] : targetNames) {
+        if (name == targetControl(target) &&
+            (request.mode == Mode::Rating || target != request.target)) {
+            throw InputError(inQuotes(name) + " is an entry only in Selection with the target " +
+                             inQuotes(label));
+        }
+    }
+}
+
+} // namespace
+
+const std::vector<std::string>& CalculateInputOrder() {
+    static const std::vector<std::string> order = [] {
+        const std::array coilOptions{"cmbTubeDiameter",   "cmbFinDensitySelect",  "cmbFinMatType",
+                                     "cmbFinDensity",     "cmbCircuitTypeSelect", "cmbCircuitType",
+                                     "txtTubesHigh",      "txtFinnedHeight",      "txtFinnedLength",
+                                     "txtNumberSections", "txtNumberRows"};
+        std::vector<std::string> names;
+        for (const char* side : {"Supply", "Extract"}) {
+            for (const char* option : coilOptions) {
+                names.push_back(std::string(option) + side);
+            }
+        }
+        for (const char* name :
+             {"txtDBSupplyOn", "txtDBExtractOn", "txtDBSupplyOff", "txtEffectiveness", "txtDuty",
+              "txtAirVolSupply", "txtAirVolExtract", "cmbGlycolSelect", "txtGlycol",
+              "txtFluidMaxPDSupply", "txtFluidMaxPDExtract"}) {
+            names.emplace_back(name);
+        }
+        return names;
+    }();
+    return order;
+}
+
+CalculateRequest readCalculateRequest(const Json& value) {
+    const ObjectReader request(value, "the request");
+    request.allowOnly({"mode", "target", "fields"});
+    CalculateRequest parsed;
+    parsed.mode = choose(request, "mode", modeNames, Mode::Selection);
+    if (parsed.mode == Mode::Rating && request.has("target")) {
+        throw InputError("\"target\" applies to Selection only; Rating has no target");
+    }
+    parsed.target = choose(request, "target", targetNames, Target::AirOffDB);
+    if (!request.has("fields")) {
+        return parsed;
+    }
+    const ObjectReader fields(request.at("fields"), "\"fields\"");
+    const auto& order = CalculateInputOrder();
+    for (const auto& [name, text] : request.at("fields").items()) {
+        if (std::find(order.begin(), order.end(), name) == order.end()) {
+            throw InputError(inQuotes(name) + " is not an entry field of frmMain");
+        }
+        requireEntry(parsed, name);
+        requireText(text, "the text of " + inQuotes(name));
+    }
+    for (const std::string& name : order) {
+        if (fields.has(name)) {
+            parsed.fields.emplace_back(name, request.at("fields").at(name).get<std::string>());
+        }
+    }
+    return parsed;
+}
+
+} // namespace rac::cli

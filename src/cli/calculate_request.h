@@ -1,0 +1,30 @@
+#pragma once
+
+#include "cli/json_input.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace rac::cli {
+
+enum class Mode { Selection, Rating };
+enum class Target { AirOffDB, Effectiveness, Duty };
+
+// One main-screen calculation as a batch asks for it.
+struct CalculateRequest {
+    Mode mode = Mode::Selection;
+    Target target = Target::AirOffDB;
+    // frmMain controls and their texts, in the order they are entered.
+    std::vector<std::pair<std::string, std::string>> fields;
+};
+
+// Every frmMain control a request may enter, in the order a calculation enters them: per coil
+// (supply, then extract) the coil options, then the air temperatures, the target values, the air
+// volumes, the fluid and the maximum fluid pressure drops.
+const std::vector<std::string>& CalculateInputOrder();
+
+// Reads {"mode": ..., "target": ..., "fields": {...}}; throws InputError.
+CalculateRequest readCalculateRequest(const Json& value);
+
+} // namespace rac::cli

@@ -1,0 +1,182 @@
+#include "cli/json_input.h"
+
+#include "platform/utf8.h"
+
+#include <algorithm>
+
+namespace rac::cli {
+
+namespace {
+
+constexpr std::string_view replacement = "\xEF\xBF\xBD"; // U+FFFD
+
+class TooDeep : public std::exception {};
+
+// nlohmann's text is "[json.exception.parse_error.101] parse error at line 1, column 6: syntax
+// error ..."; the caller reports the line itself.
+std::string problemOf(const Json::exception& error) {
+    std::string_view what = error.what();
+    if (const auto tag = what.find("] "); tag != std::string_view::npos) {
+        what.remove_prefix(tag + 2);
+    }
+    if (what.starts_with("parse error")) {
+        if (const auto colon = what.find(": "); colon != std::string_view::npos) {
+            what.remove_prefix(colon + 2);
+        }
+    }
+    return printable(what);
+}
+
+long lineAt(std::string_view text, std::size_t byte) {
+    const std::size_t end = std::min(byte == 0 ? 0 : byte - 1, text.size());
+    return 1 + std::count(text.begin(), text.begin() + static_cast<std::ptrdiff_t>(end), '\n');
+}
+
+// The length of the well-formed UTF-8 character at the start of the text, or 0.
+std::size_t characterLength(std::string_view text) {
+    for (std::size_t length = 1; length <= std::min<std::size_t>(4, text.size()); ++length) {
+        const auto decoded = platform::utf8::decode(text.substr(0, length));
+        if (decoded && decoded->size() == 1) {
+            return length;
+        }
+    }
+    return 0;
+}
+
+std::string keyList(const std::vector<std::string_view>& keys) {
+    std::string list;
+    for (const std::string_view key : keys) {
+        list += (list.empty() ? "" : ", ") + inQuotes(key);
+    }
+    return list;
+}
+
+} // namespace
+
+Json parseJson(std::string_view text) {
+    const auto limitDepth = [](int depth, Json::parse_event_t, Json&) {
+        if (depth > maxJsonDepth) {
+            throw TooDeep();
+        }
+        return true;
+    };
+    try {
+        return Json::parse(text, limitDepth);
+    } catch (const TooDeep&) {
+        throw JsonSyntaxError(
+            "malformed JSON: nested more than " + std::to_string(maxJsonDepth) + " levels deep", 1);
+    } catch (const Json::parse_error& error) {
+        throw JsonSyntaxError("malformed JSON: " + problemOf(error), lineAt(text, error.byte));
+    } catch (const Json::exception& error) { // a number beyond the range of a double
+        throw JsonSyntaxError("malformed JSON: " + problemOf(error), 1);
+    }
+}
+
+std::string printable(std::string_view text, std::size_t limit) {
+    std::string shown;
+    std::size_t at = 0;
+    while (at < text.size() && at < limit) {
+        const std::size_t length = characterLength(text.substr(at));
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (length == 0 || (length == 1 && (byte < 0x20 || byte == 0x7F))) {
+            shown += replacement;
+            ++at;
+        } else {
+            shown += text.substr(at, length);
+            at += length;
+        }
+    }
+    if (at < text.size()) {
+        shown += "...";
+    }
+    return shown;
+}
+
+std::string inQuotes(std::string_view text) {
+    return jsonText(OrderedJson(std::string(text)));
+}
+
+std::string jsonText(const OrderedJson& value, int indent) {
+    return value.dump(indent, ' ', false, OrderedJson::error_handler_t::replace);
+}
+
+std::string kindOf(const Json& value) {
+    switch (value.type()) {
+    case Json::value_t::object:
+        return "an object";
+    case Json::value_t::array:
+        return "an array";
+    case Json::value_t::string:
+        return "a text";
+    case Json::value_t::boolean:
+        return "true or false";
+    case Json::value_t::null:
+        return "null";
+    default:
+        return "a number";
+    }
+}
+
+const std::string& requireText(const Json& value, std::string_view what) {
+    if (!value.is_string()) {
+        throw InputError(std::string(what) + " must be a text in quotes, not " + kindOf(value));
+    }
+    return value.get_ref<const std::string&>();
+}
+
+ObjectReader::ObjectReader(const Json& value, std::string owner)
+    : object_(value), owner_(std::move(owner)) {
+    if (!value.is_object()) {
+        throw InputError(owner_ + " must be a JSON object, not " + kindOf(value));
+    }
+}
+
+void ObjectReader::allowOnly(const std::vector<std::string_view>& keys) const {
+    for (const auto& [key, value] : object_.items()) {
+        if (std::find(keys.begin(), keys.end(), key) == keys.end()) {
+            throw InputError("unknown key " + inQuotes(key) + " in " + owner_ + " (it takes " +
+                             keyList(keys) + ")");
+        }
+    }
+}
+
+bool ObjectReader::has(std::string_view key) const {
+    return object_.contains(key);
+}
+
+const Json& ObjectReader::at(std::string_view key) const {
+    const auto found = object_.find(key);
+    if (found == object_.end()) {
+        throw InputError(owner_ + " has no " + inQuotes(key));
+    }
+    return *found;
+}
+
+std::string ObjectReader::text(std::string_view key) const {
+    return requireText(at(key), inQuotes(key));
+}
+
+std::optional<std::string> ObjectReader::optionalText(std::string_view key) const {
+    if (!has(key)) {
+        return std::nullopt;
+    }
+    return text(key);
+}
+
+int ObjectReader::wholeNumber(std::string_view key, int minimum, int maximum) const {
+    const Json& value = at(key);
+    const std::string expected = inQuotes(key) + " must be a whole number from " +
+                                 std::to_string(minimum) + " to " + std::to_string(maximum);
+    if (!value.is_number_integer()) {
+        throw InputError(expected + ", not " + (value.is_number() ? value.dump() : kindOf(value)));
+    }
+    const bool inRange = value.is_number_unsigned()
+                             ? value.get<std::uint64_t>() <= static_cast<std::uint64_t>(maximum)
+                             : value.get<std::int64_t>() <= maximum;
+    if (!inRange || value.get<std::int64_t>() < minimum) {
+        throw InputError(expected + ", not " + value.dump());
+    }
+    return value.get<int>();
+}
+
+} // namespace rac::cli

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "cli/json_input.h"
+#include "platform/message_box.h"
+#include "platform/screen_dump.h"
+
+#include <vector>
+
+// How the commands write what the screens showed.
+namespace rac::cli {
+
+// {"title", "text", "icon": "information" | "none", "buttons": ["OK", "Help"]}, plus
+// "help": {"file", "context"} when the box has a Help button.
+OrderedJson messagesJson(const std::vector<platform::Message>& messages);
+
+// {"@state": ..., control: {field: value, ...}, ...} in the order the form added its controls.
+OrderedJson formDumpJson(const platform::FormDump& dump);
+
+} // namespace rac::cli

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "platform/form.h"
+#include "platform/services.h"
+
+#include <functional>
+#include <memory>
+#include <string_view>
+
+// The commands drive a running program only through its forms, so they work on the real screens
+// and on any small set of forms alike.
+namespace rac::cli {
+
+class Program {
+  public:
+    virtual ~Program() = default;
+    // The form of that name, or null when the program has none.
+    virtual platform::Form* form(std::string_view name) = 0;
+};
+
+// Starts a fresh program on the services, in its state after start-up. The services outlive it.
+using Launcher = std::function<std::unique_ptr<Program>(platform::Services)>;
+
+} // namespace rac::cli

@@ -1,0 +1,63 @@
+#include "cli/application_program.h"
+#include "cli/command_line.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+// Whole user sessions on the real program, compared with transcripts checked by hand. After a
+// deliberate change of the screens, regenerate one with
+//   rac-cli script tests/cli/data/NAME.script.json > tests/cli/data/NAME.transcript.json
+// and read the difference before keeping it.
+namespace rac::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path dataFolder = fs::path(__FILE__).parent_path() / "data";
+
+std::string contentsOf(const fs::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::vector<std::string> sessions() {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dataFolder)) {
+        const std::string file = entry.path().filename().string();
+        if (file.ends_with(".script.json")) {
+            names.push_back(file.substr(0, file.size() - std::string(".script.json").size()));
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class GoldenTranscript : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenTranscript, MatchesTheCheckedTranscript) {
+    const fs::path script = dataFolder / (GetParam() + ".script.json");
+    std::istringstream noInput;
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status =
+        runCommandLine({"script", script.string()}, noInput, out, err, launchApplication);
+    EXPECT_EQ(status, 0) << err.str();
+    EXPECT_EQ(out.str(), contentsOf(dataFolder / (GetParam() + ".transcript.json")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Sessions, GoldenTranscript, ::testing::ValuesIn(sessions()),
+                         [](const ::testing::TestParamInfo<std::string>& session) {
+                             return session.param;
+                         });
+
+TEST(GoldenTranscripts, AreThere) {
+    EXPECT_GE(sessions().size(), 5u);
+}
+
+} // namespace
+} // namespace rac::cli
