@@ -214,6 +214,11 @@ std::string shortest(double value, int significant) {
     if (value == 0.0) {
         return "0";
     }
+    // A whole number below 10^7 has at most 7 digits, no more than either precision keeps, and
+    // is shown plainly: counts, fin densities and coil sizes, written for every coil tried.
+    if (std::fabs(value) < 1e7 && std::floor(value) == value) {
+        return std::to_string(static_cast<long>(value));
+    }
     const Decimal d = toDecimal(value, significant);
     if (d.exponent < -4 || d.exponent >= 7) {
         return exponentText(d);

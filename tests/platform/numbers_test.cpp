@@ -118,5 +118,17 @@ TEST(ShortestText, FloatToSevenDigitsDoubleToFifteen) {
     EXPECT_EQ(shortestText(std::numeric_limits<double>::infinity()), "");
 }
 
+TEST(ShortestText, WholeNumbersArePlainUpToSevenDigits) {
+    EXPECT_EQ(shortestText(26.0f), "26");
+    EXPECT_EQ(shortestText(-1000.0f), "-1000");
+    EXPECT_EQ(shortestText(-0.0f), "0");
+    EXPECT_EQ(shortestText(9999999.0f), "9999999");
+    EXPECT_EQ(shortestText(10000000.0f), "1E+07");
+    EXPECT_EQ(shortestText(-9999999.0), "-9999999");
+    EXPECT_EQ(shortestText(12345678.0), "1.2345678E+07");
+    EXPECT_EQ(shortestText(1e15), "1E+15");
+    EXPECT_EQ(shortestText(2.5f), "2.5");
+}
+
 } // namespace
 } // namespace rac::numbers
