@@ -34,17 +34,18 @@ std::string_view propertyWord(Property property) {
 
 } // namespace
 
-Control::Control(Form& form, ControlKind kind, std::string name, std::string arrayName,
-                 std::optional<int> index, const Control* container)
-    : form_(form), kind_(kind), name_(std::move(name)), arrayName_(std::move(arrayName)),
-      index_(index), container_(container) {}
+Control::Control(Form& form, std::size_t position, ControlKind kind, std::string name,
+                 std::string arrayName, std::optional<int> index, const Control* container)
+    : form_(form), position_(position), kind_(kind), propertyBits_(propertyBits(kind)),
+      name_(std::move(name)), arrayName_(std::move(arrayName)), index_(index),
+      container_(container) {}
 
 std::string Control::path() const {
     return form_.name() + "." + name_;
 }
 
 void Control::require(Property property) const {
-    if (!hasProperty(kind_, property)) {
+    if ((propertyBits_ >> static_cast<unsigned>(property) & 1u) == 0) {
         throw PlatformError(path() + ": a " + std::string(kindName(kind_)) + " has no " +
                             std::string(propertyWord(property)));
     }
@@ -54,31 +55,31 @@ void Control::notify(Property property) {
     form_.notify(this, property);
 }
 
-template <typename T> void Control::assign(T& field, T value, Property property) {
+template <typename T, typename V> void Control::assign(T& field, V&& value, Property property) {
     if (field != value) {
-        field = std::move(value);
+        field = std::forward<V>(value);
         notify(property);
     }
 }
 
 void Control::setText(std::string_view text) {
     require(Property::Text);
-    if (text_ == text) {
+    if (state_.text == text) {
         return;
     }
     if (kind_ == ControlKind::List) {
-        const auto item = std::find(items_.begin(), items_.end(), text);
-        if (item == items_.end()) {
+        const auto item = std::find(state_.items.begin(), state_.items.end(), text);
+        if (item == state_.items.end()) {
             throw PlatformError(path() + ": the list has no item \"" + std::string(text) + "\"");
         }
-        select(static_cast<int>(item - items_.begin()));
+        select(static_cast<int>(item - state_.items.begin()));
         return;
     }
-    if (kind_ == ControlKind::EditableList && listIndex_ >= 0 &&
-        items_[static_cast<std::size_t>(listIndex_)] != text) {
-        assign(listIndex_, -1, Property::ListIndex);
+    if (kind_ == ControlKind::EditableList && state_.listIndex >= 0 &&
+        state_.items[static_cast<std::size_t>(state_.listIndex)] != text) {
+        assign(state_.listIndex, -1, Property::ListIndex);
     }
-    text_ = text;
+    state_.text = text;
     notify(Property::Text);
     if (kind_ != ControlKind::StatusPanel) {
         form_.raise(*this, Event::Change);
@@ -87,45 +88,45 @@ void Control::setText(std::string_view text) {
 
 void Control::addItem(std::string item) {
     require(Property::Items);
-    items_.push_back(std::move(item));
+    state_.items.push_back(std::move(item));
     notify(Property::Items);
 }
 
 void Control::addItems(const std::vector<std::string>& items) {
     require(Property::Items);
     if (!items.empty()) {
-        items_.insert(items_.end(), items.begin(), items.end());
+        state_.items.insert(state_.items.end(), items.begin(), items.end());
         notify(Property::Items);
     }
 }
 
 void Control::clearItems() {
     require(Property::Items);
-    assign(listIndex_, -1, Property::ListIndex);
-    if (!items_.empty()) {
-        items_.clear();
+    assign(state_.listIndex, -1, Property::ListIndex);
+    if (!state_.items.empty()) {
+        state_.items.clear();
         notify(Property::Items);
     }
-    assign(text_, std::string(), Property::Text);
+    assign(state_.text, std::string_view(), Property::Text);
 }
 
 void Control::setListIndex(int index) {
     require(Property::ListIndex);
-    if (index < -1 || index >= static_cast<int>(items_.size())) {
+    if (index < -1 || index >= static_cast<int>(state_.items.size())) {
         throw PlatformError(path() + ": there is no item at position " + std::to_string(index) +
-                            " (the list has " + std::to_string(items_.size()) + " items)");
+                            " (the list has " + std::to_string(state_.items.size()) + " items)");
     }
     if (index == -1) {
-        assign(listIndex_, -1, Property::ListIndex);
-        assign(text_, std::string(), Property::Text);
+        assign(state_.listIndex, -1, Property::ListIndex);
+        assign(state_.text, std::string_view(), Property::Text);
         return;
     }
     select(index);
 }
 
 void Control::select(int index) {
-    assign(listIndex_, index, Property::ListIndex);
-    assign(text_, items_[static_cast<std::size_t>(index)], Property::Text);
+    assign(state_.listIndex, index, Property::ListIndex);
+    assign(state_.text, state_.items[static_cast<std::size_t>(index)], Property::Text);
     form_.raise(*this, Event::Click);
 }
 
@@ -136,7 +137,7 @@ void Control::setValue(int value) {
             throw PlatformError(path() + ": a progress bar value is 0 to 100, not " +
                                 std::to_string(value));
         }
-        assign(value_, value, Property::Value);
+        assign(state_.value, value, Property::Value);
         return;
     }
     if (value != 0 && value != 1) {
@@ -144,18 +145,18 @@ void Control::setValue(int value) {
                             " is 0 or 1, not " + std::to_string(value));
     }
     if (kind_ == ControlKind::CheckBox) {
-        if (value != value_) {
-            assign(value_, value, Property::Value);
+        if (value != state_.value) {
+            assign(state_.value, value, Property::Value);
             form_.raise(*this, Event::Click);
         }
         return;
     }
     if (value == 1) {
         deselectOtherOptions();
-        assign(value_, 1, Property::Value);
+        assign(state_.value, 1, Property::Value);
         form_.raise(*this, Event::Click);
     } else {
-        assign(value_, 0, Property::Value);
+        assign(state_.value, 0, Property::Value);
     }
 }
 
@@ -163,7 +164,7 @@ void Control::deselectOtherOptions() {
     for (const auto& other : form_.controls_) {
         if (other.get() != this && other->kind_ == ControlKind::OptionButton &&
             other->container_ == container_) {
-            other->assign(other->value_, 0, Property::Value);
+            other->assign(other->state_.value, 0, Property::Value);
         }
     }
 }
@@ -178,12 +179,12 @@ void Control::press() {
 
 void Control::setCaption(std::string caption) {
     require(Property::Caption);
-    assign(caption_, std::move(caption), Property::Caption);
+    assign(state_.caption, std::move(caption), Property::Caption);
 }
 
 void Control::setChecked(bool checked) {
     require(Property::Checked);
-    assign(checked_, checked, Property::Checked);
+    assign(state_.checked, checked, Property::Checked);
 }
 
 void Control::setPicture(int picture) {
@@ -191,7 +192,7 @@ void Control::setPicture(int picture) {
     if (picture < 0) {
         throw PlatformError(path() + ": a picture id cannot be negative");
     }
-    assign(picture_, picture, Property::Picture);
+    assign(state_.picture, picture, Property::Picture);
 }
 
 void Control::setInterval(int milliseconds) {
@@ -199,31 +200,54 @@ void Control::setInterval(int milliseconds) {
     if (milliseconds < 0) {
         throw PlatformError(path() + ": a timer interval cannot be negative");
     }
-    assign(interval_, milliseconds, Property::Interval);
+    assign(state_.interval, milliseconds, Property::Interval);
 }
 
 void Control::setEnabled(bool enabled) {
-    assign(enabled_, enabled, Property::Enabled);
+    assign(state_.enabled, enabled, Property::Enabled);
 }
 
 void Control::setVisible(bool visible) {
-    assign(visible_, visible, Property::Visible);
+    assign(state_.visible, visible, Property::Visible);
 }
 
 void Control::setLocked(bool locked) {
-    assign(locked_, locked, Property::Locked);
+    assign(state_.locked, locked, Property::Locked);
 }
 
 void Control::setBackColour(Colour colour) {
-    assign(back_, colour, Property::BackColour);
+    assign(state_.back, colour, Property::BackColour);
 }
 
 void Control::setForeColour(Colour colour) {
-    assign(fore_, colour, Property::ForeColour);
+    assign(state_.fore, colour, Property::ForeColour);
 }
 
 void Control::setToolTip(std::string toolTip) {
-    assign(toolTip_, std::move(toolTip), Property::ToolTip);
+    assign(state_.toolTip, std::move(toolTip), Property::ToolTip);
+}
+
+void Control::restore(const ControlState& saved, std::uint32_t properties) {
+    const auto back = [&](Property property, auto& field, const auto& value) {
+        if ((properties >> static_cast<unsigned>(property) & 1u) != 0) {
+            assign(field, value, property);
+        }
+    };
+    // The items first, so that a bound list has the item its index and text then select.
+    back(Property::Items, state_.items, saved.items);
+    back(Property::ListIndex, state_.listIndex, saved.listIndex);
+    back(Property::Text, state_.text, saved.text);
+    back(Property::Value, state_.value, saved.value);
+    back(Property::Caption, state_.caption, saved.caption);
+    back(Property::Checked, state_.checked, saved.checked);
+    back(Property::Picture, state_.picture, saved.picture);
+    back(Property::Interval, state_.interval, saved.interval);
+    back(Property::Enabled, state_.enabled, saved.enabled);
+    back(Property::Visible, state_.visible, saved.visible);
+    back(Property::Locked, state_.locked, saved.locked);
+    back(Property::BackColour, state_.back, saved.back);
+    back(Property::ForeColour, state_.fore, saved.fore);
+    back(Property::ToolTip, state_.toolTip, saved.toolTip);
 }
 
 } // namespace rac::platform

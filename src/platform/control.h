@@ -3,6 +3,10 @@
 #include "platform/colour.h"
 #include "platform/control_kind.h"
 
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -11,6 +15,42 @@
 namespace rac::platform {
 
 class Form;
+class FormSnapshot;
+class Control;
+
+enum class Event { Click, Change, KeyPress, GotFocus, LostFocus, Timer };
+inline constexpr auto eventCount = static_cast<std::size_t>(Event::Timer) + 1;
+
+using Handler = std::function<void(Control&)>;
+// The handler may replace the typed character; 7 (bell) inserts nothing.
+using KeyHandler = std::function<void(Control&, char32_t& key)>;
+
+// The handlers registered for one control or control array, null where none is. They are shared
+// so that a handler replaced while it runs lives until it returns.
+struct HandlerSlots {
+    std::array<std::shared_ptr<const Handler>, eventCount> events; // the KeyPress slot stays null
+    std::shared_ptr<const KeyHandler> keyPress;
+};
+
+// Everything a control shows, as one value: what a form snapshot keeps and puts back.
+struct ControlState {
+    std::string text;
+    std::vector<std::string> items;
+    int listIndex = -1;
+    int value = 0;
+    std::string caption;
+    bool checked = false;
+    int picture = 0;
+    int interval = 0;
+    bool enabled = true;
+    bool visible = true;
+    bool locked = false;
+    Colour back = white;
+    Colour fore = black;
+    std::string toolTip;
+
+    friend bool operator==(const ControlState&, const ControlState&) = default;
+};
 
 // One named control of a form. The setters are the program's own: those of a list index, a check
 // value, an option and a text raise at once the event a user's action raises (Click or Change),
@@ -33,14 +73,14 @@ class Control {
     // Text boxes, lists and status panels. A text box or editable list raises Change when the
     // text differs from the one it has. A drop-down list selects the item with that text (and
     // raises Click, as a pick does); a text that is no item is an error.
-    const std::string& text() const { return text_; }
+    const std::string& text() const { return state_.text; }
     void setText(std::string_view text);
 
     // Lists. Filling or emptying a list raises nothing; emptying also deselects and blanks the
     // text. Selecting an item shows its text and raises Click, even when it is already selected;
     // -1 deselects, blanks the text and raises nothing.
-    const std::vector<std::string>& items() const { return items_; }
-    int listIndex() const { return listIndex_; }
+    const std::vector<std::string>& items() const { return state_.items; }
+    int listIndex() const { return state_.listIndex; }
     void addItem(std::string item);
     void addItems(const std::vector<std::string>& items);
     void clearItems();
@@ -49,69 +89,65 @@ class Control {
     // Check boxes (0 or 1; Click when the value changes), option buttons (1 selects: the other
     // options of the same container are deselected and Click is raised, even when it was already
     // selected; 0 deselects without an event) and progress bars (0 to 100, no event).
-    int value() const { return value_; }
+    int value() const { return state_.value; }
     void setValue(int value);
 
     // Command buttons, menu entries and toolbar buttons: the program presses it, raising Click
     // whatever its enabled state (a user's click goes through the user actions instead).
     void press();
 
-    const std::string& caption() const { return caption_; }
+    const std::string& caption() const { return state_.caption; }
     void setCaption(std::string caption);
-    bool checked() const { return checked_; } // menu entries; no event
+    bool checked() const { return state_.checked; } // menu entries; no event
     void setChecked(bool checked);
-    int picture() const { return picture_; }
+    int picture() const { return state_.picture; }
     void setPicture(int picture);
-    int interval() const { return interval_; } // timers, milliseconds (0 stops the timer)
+    int interval() const { return state_.interval; } // timers, milliseconds (0 stops the timer)
     void setInterval(int milliseconds);
 
-    bool enabled() const { return enabled_; }
+    bool enabled() const { return state_.enabled; }
     void setEnabled(bool enabled);
-    bool visible() const { return visible_; }
+    bool visible() const { return state_.visible; }
     void setVisible(bool visible);
-    bool locked() const { return locked_; }
+    bool locked() const { return state_.locked; }
     void setLocked(bool locked);
-    Colour backColour() const { return back_; }
+    Colour backColour() const { return state_.back; }
     void setBackColour(Colour colour);
-    Colour foreColour() const { return fore_; }
+    Colour foreColour() const { return state_.fore; }
     void setForeColour(Colour colour);
-    const std::string& toolTip() const { return toolTip_; }
+    const std::string& toolTip() const { return state_.toolTip; }
     void setToolTip(std::string toolTip);
+
+    const ControlState& state() const { return state_; }
 
   private:
     friend class Form;
-    Control(Form& form, ControlKind kind, std::string name, std::string arrayName,
-            std::optional<int> index, const Control* container);
+    friend class FormSnapshot;
+    Control(Form& form, std::size_t position, ControlKind kind, std::string name,
+            std::string arrayName, std::optional<int> index, const Control* container);
 
     // The full name for messages: "frmMain.txtDuty".
     std::string path() const;
     void require(Property property) const;
     void notify(Property property);
-    template <typename T> void assign(T& field, T value, Property property);
+    template <typename T, typename V> void assign(T& field, V&& value, Property property);
     void select(int index);
     void deselectOtherOptions();
+    // Puts the properties of a kept state that are among `properties` (bits 1 << Property) back,
+    // without raising any event, telling the observers of each change.
+    void restore(const ControlState& saved, std::uint32_t properties);
 
     Form& form_;
+    std::size_t position_; // among the form's controls, in the order they were added
     ControlKind kind_;
+    std::uint32_t propertyBits_; // propertyBits(kind_)
     std::string name_;
     std::string arrayName_;
     std::optional<int> index_;
     const Control* container_;
 
-    std::string text_;
-    std::vector<std::string> items_;
-    int listIndex_ = -1;
-    int value_ = 0;
-    std::string caption_;
-    bool checked_ = false;
-    int picture_ = 0;
-    int interval_ = 0;
-    bool enabled_ = true;
-    bool visible_ = true;
-    bool locked_ = false;
-    Colour back_ = white;
-    Colour fore_ = black;
-    std::string toolTip_;
+    ControlState state_;
+    HandlerSlots handlers_;
 };
 
 } // namespace rac::platform

@@ -1,6 +1,5 @@
 #include "platform/control_kind.h"
 
-#include <algorithm>
 #include <array>
 
 namespace rac::platform {
@@ -103,9 +102,16 @@ std::span<const Property> propertiesOf(ControlKind kind) {
     return {};
 }
 
+std::uint32_t propertyBits(ControlKind kind) {
+    std::uint32_t bits = 0;
+    for (const Property shown : propertiesOf(kind)) {
+        bits |= std::uint32_t{1} << static_cast<unsigned>(shown);
+    }
+    return bits;
+}
+
 bool hasProperty(ControlKind kind, Property property) {
-    const auto properties = propertiesOf(kind);
-    return std::find(properties.begin(), properties.end(), property) != properties.end();
+    return (propertyBits(kind) >> static_cast<unsigned>(property) & 1u) != 0;
 }
 
 bool takesFocus(ControlKind kind) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -56,6 +57,8 @@ std::string_view kindName(ControlKind kind);
 // others (enabled, visible, locked, colours, tool tip) can be set on any control.
 std::span<const Property> propertiesOf(ControlKind kind);
 bool hasProperty(ControlKind kind, Property property);
+// The same as bits, 1 << Property: a control works them out once and tests them at every setter.
+std::uint32_t propertyBits(ControlKind kind);
 
 // Text boxes, lists, check boxes, option buttons and command buttons take the keyboard focus.
 bool takesFocus(ControlKind kind);

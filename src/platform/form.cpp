@@ -28,17 +28,6 @@ bool enabledAndVisible(const Control& control) {
     return true;
 }
 
-// The handler of a control, or of its array when the element has none of its own.
-template <typename Map, typename MakeKey>
-const typename Map::mapped_type* findHandler(const Map& handlers, const Control& control,
-                                             MakeKey key) {
-    auto found = handlers.find(key(control.name()));
-    if (found == handlers.end() && control.index()) {
-        found = handlers.find(key(control.arrayName()));
-    }
-    return found == handlers.end() ? nullptr : &found->second;
-}
-
 // Marks an event as running on a control for as long as its handler runs.
 class RunningEvent {
   public:
@@ -87,7 +76,7 @@ Control& Form::add(ControlKind kind, std::string_view name, std::string_view con
     if (!isName(name)) {
         throw PlatformError(name_ + ": " + quoted(name) + " is not a valid control name");
     }
-    if (arrayNames_.contains(name)) {
+    if (arrays_.contains(name)) {
         throw PlatformError(name_ + ": " + quoted(name) + " already names a control array");
     }
     return insert(kind, std::string(name), {}, std::nullopt, container);
@@ -106,7 +95,7 @@ Control& Form::addElement(ControlKind kind, std::string_view arrayName, int inde
     if (byName_.contains(arrayName)) {
         throw PlatformError(name_ + ": " + quoted(arrayName) + " already names a control");
     }
-    arrayNames_.emplace(arrayName);
+    arrays_.try_emplace(std::string(arrayName));
     std::string name = std::string(arrayName) + "(" + std::to_string(index) + ")";
     return insert(kind, std::move(name), std::string(arrayName), index, container);
 }
@@ -125,7 +114,7 @@ Control& Form::insert(ControlKind kind, std::string name, std::string arrayName,
         }
     }
     controls_.push_back(std::unique_ptr<Control>(
-        new Control(*this, kind, name, std::move(arrayName), index, holder)));
+        new Control(*this, controls_.size(), kind, name, std::move(arrayName), index, holder)));
     Control& control = *controls_.back();
     byName_.emplace(std::move(name), &control);
     return control;
@@ -175,24 +164,40 @@ std::vector<const Control*> Form::controls() const {
     return all;
 }
 
-void Form::requireHandlerTarget(std::string_view name) const {
-    if (!byName_.contains(name) && !arrayNames_.contains(name)) {
+HandlerSlots& Form::handlerTarget(std::string_view name) {
+    if (Control* control = find(name)) {
+        return control->handlers_;
+    }
+    const auto array = arrays_.find(name);
+    if (array == arrays_.end()) {
         throw PlatformError(name_ + ": no control or control array named " + quoted(name));
     }
+    return array->second;
+}
+
+template <typename Pick> auto Form::handlerOf(const Control& control, Pick pick) const {
+    auto handler = pick(control.handlers_);
+    if (handler == nullptr && control.index()) {
+        const auto array = arrays_.find(control.arrayName());
+        if (array != arrays_.end()) {
+            handler = pick(array->second);
+        }
+    }
+    return handler;
 }
 
 void Form::on(std::string_view name, Event event, Handler handler) {
-    requireHandlerTarget(name);
+    HandlerSlots& slots = handlerTarget(name);
     if (event == Event::KeyPress) {
         throw PlatformError(name_ + "." + std::string(name) +
                             ": a KeyPress handler is registered with onKeyPress");
     }
-    handlers_[{std::string(name), event}] = std::move(handler);
+    slots.events[static_cast<std::size_t>(event)] =
+        std::make_shared<const Handler>(std::move(handler));
 }
 
 void Form::onKeyPress(std::string_view name, KeyHandler handler) {
-    requireHandlerTarget(name);
-    keyHandlers_[std::string(name)] = std::move(handler);
+    handlerTarget(name).keyPress = std::make_shared<const KeyHandler>(std::move(handler));
 }
 
 void Form::onLoad(std::function<void()> handler) {
@@ -220,29 +225,28 @@ void Form::raise(Control& control, Event event) {
     if (running(control, event)) {
         return;
     }
-    const Handler* found = findHandler(handlers_, control, [event](const std::string& name) {
-        return std::pair<std::string, Event>{name, event};
+    // Held while it runs: the handler may replace itself.
+    const auto handler = handlerOf(control, [event](const HandlerSlots& slots) {
+        return slots.events[static_cast<std::size_t>(event)];
     });
-    if (found == nullptr || !*found) {
+    if (handler == nullptr || !*handler) {
         return;
     }
-    const Handler handler = *found; // the handler may replace itself while it runs
     const RunningEvent running(running_, control, event);
-    handler(control);
+    (*handler)(control);
 }
 
 char32_t Form::raiseKeyPress(Control& control, char32_t key) {
     if (running(control, Event::KeyPress)) {
         return key;
     }
-    const KeyHandler* found =
-        findHandler(keyHandlers_, control, [](const std::string& name) { return name; });
-    if (found == nullptr || !*found) {
+    const auto handler =
+        handlerOf(control, [](const HandlerSlots& slots) { return slots.keyPress; });
+    if (handler == nullptr || !*handler) {
         return key;
     }
-    const KeyHandler handler = *found;
     const RunningEvent running(running_, control, Event::KeyPress);
-    handler(control, key);
+    (*handler)(control, key);
     return key;
 }
 
@@ -364,21 +368,54 @@ void Form::setMousePointer(MousePointer pointer) {
 }
 
 std::size_t Form::observe(Observer observer) {
-    observers_.emplace(nextObserver_, std::move(observer));
+    observers_.push_back({nextObserver_, std::make_unique<Observer>(std::move(observer))});
     return nextObserver_++;
 }
 
+// Counts the changes being told; once the outermost one has been told, the observers
+// unsubscribed meanwhile are let go.
+class Form::Telling {
+  public:
+    explicit Telling(Form& form) : form_(form) { ++form_.telling_; }
+    ~Telling() {
+        if (--form_.telling_ == 0 && !form_.dropped_.empty()) {
+            std::erase_if(form_.observers_,
+                          [](const Subscription& subscription) { return !subscription.observer; });
+            form_.dropped_.clear();
+        }
+    }
+    Telling(const Telling&) = delete;
+    Telling& operator=(const Telling&) = delete;
+
+  private:
+    Form& form_;
+};
+
 void Form::unobserve(std::size_t id) {
-    observers_.erase(id);
+    const auto found =
+        std::find_if(observers_.begin(), observers_.end(),
+                     [id](const Subscription& subscription) { return subscription.id == id; });
+    if (found == observers_.end() || !found->observer) {
+        return;
+    }
+    if (telling_ > 0) {
+        dropped_.push_back(std::move(found->observer));
+    } else {
+        observers_.erase(found);
+    }
 }
 
 void Form::notify(const Control* control, Property property) {
     if (observers_.empty()) {
         return;
     }
-    const auto observers = observers_; // an observer may unsubscribe while being told
-    for (const auto& [id, observer] : observers) {
-        observer(control, property);
+    const Telling telling(*this);
+    // One subscribed while this change is told hears from the next change on.
+    const std::size_t subscribed = observers_.size();
+    for (std::size_t i = 0; i < subscribed; ++i) {
+        if (const Observer* observer = observers_[i].observer.get()) {
+            (*observer)(control, property);
+        }
     }
 }
 

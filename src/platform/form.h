@@ -4,17 +4,14 @@
 
 #include <cstddef>
 #include <functional>
-#include <map>
 #include <memory>
-#include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
 namespace rac::platform {
-
-enum class Event { Click, Change, KeyPress, GotFocus, LostFocus, Timer };
 
 enum class FormState { NotLoaded, Hidden, Shown, ShownModal };
 enum class MousePointer { Normal, Wait };
@@ -24,9 +21,6 @@ enum class MousePointer { Normal, Wait };
 enum class CloseSource { User, WindowSystem, Program };
 enum class CloseReply { Close, Refuse };
 
-using Handler = std::function<void(Control&)>;
-// The handler may replace the typed character; 7 (bell) inserts nothing.
-using KeyHandler = std::function<void(Control&, char32_t& key)>;
 // Told after every state change, before any event handler runs; control is null for a change of
 // the form itself (title, state, mouse pointer, focus).
 using Observer = std::function<void(const Control* control, Property property)>;
@@ -111,16 +105,32 @@ class Form {
     void setMousePointer(MousePointer pointer);
 
     // Observers, for a binding that keeps real widgets in step. observe returns the id that
-    // unobserve takes.
+    // unobserve takes. An observer may subscribe or unsubscribe while being told: a new one hears
+    // from the next change on, one unsubscribed hears nothing more.
     std::size_t observe(Observer observer);
     void unobserve(std::size_t id);
 
   private:
     friend class Control;
+    friend class FormSnapshot;
+    class Telling;
+
+    // Hashes names and the string_views looked up with them alike.
+    struct NameHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view name) const noexcept {
+            return std::hash<std::string_view>{}(name);
+        }
+    };
+    template <typename Value>
+    using ByName = std::unordered_map<std::string, Value, NameHash, std::equal_to<>>;
+
     Control& insert(ControlKind kind, std::string name, std::string arrayName,
                     std::optional<int> index, std::string_view container);
-    void requireNewName(const std::string& name) const;
-    void requireHandlerTarget(std::string_view name) const;
+    // The handlers of the control or control array of that name; throws for an unknown name.
+    HandlerSlots& handlerTarget(std::string_view name);
+    // The handler that pick takes from the control's own slots, or else from its array's.
+    template <typename Pick> auto handlerOf(const Control& control, Pick pick) const;
     bool running(const Control& control, Event event) const;
     void notify(const Control* control, Property property);
     void setState(FormState state);
@@ -133,11 +143,10 @@ class Form {
     Control* focus_ = nullptr;
 
     std::vector<std::unique_ptr<Control>> controls_;
-    std::map<std::string, Control*, std::less<>> byName_;
-    std::set<std::string, std::less<>> arrayNames_;
+    ByName<Control*> byName_;
+    // The handlers of each control array, serving every element without one of its own.
+    ByName<HandlerSlots> arrays_;
 
-    std::map<std::pair<std::string, Event>, Handler> handlers_;
-    std::map<std::string, KeyHandler, std::less<>> keyHandlers_;
     std::function<void()> loadHandler_;
     std::function<void()> clickHandler_;
     std::function<CloseReply(CloseSource)> closeHandler_;
@@ -145,8 +154,16 @@ class Form {
     std::vector<std::pair<const Control*, Event>> running_;
     bool closing_ = false;
 
-    std::map<std::size_t, Observer> observers_;
+    // In the order they subscribed. One unsubscribed while observers are told is taken out of its
+    // place at once but kept alive in dropped_ till all are told: it may be the one running.
+    struct Subscription {
+        std::size_t id;
+        std::unique_ptr<Observer> observer; // null once unsubscribed
+    };
+    std::vector<Subscription> observers_;
+    std::vector<std::unique_ptr<Observer>> dropped_;
     std::size_t nextObserver_ = 0;
+    int telling_ = 0; // changes being told, counting nested ones
 };
 
 } // namespace rac::platform
