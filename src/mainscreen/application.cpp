@@ -6,6 +6,10 @@
 #include "mainscreen/frm_splash.h"
 #include "mainscreen/main_shell.h"
 #include "mainscreen/system_info.h"
+#include "platform/form_snapshot.h"
+
+#include <optional>
+#include <stdexcept>
 
 namespace rac::mainscreen {
 
@@ -30,11 +34,38 @@ struct Application::Impl final : MainShell {
 
     std::vector<platform::Form*> all() { return {&splash, &main, &about}; }
 
+    // Beside the forms, only the calculation state and the exit flag change: the forms keep no
+    // state of their own outside their controls.
+    struct Snapshot {
+        explicit Snapshot(Impl& app)
+            : splash(app.splash), main(app.main), about(app.about), data(app.ctx.data),
+              workingCoil(app.ctx.coil), calcAbort(app.ctx.CalcAbort), exited(app.exited) {}
+
+        void restore(Impl& app) {
+            for (platform::FormSnapshot* form : {&splash, &main, &about}) {
+                form->restore();
+            }
+            app.ctx.data = data;
+            app.ctx.coil = workingCoil;
+            app.ctx.CalcAbort = calcAbort;
+            app.exited = exited;
+        }
+
+        platform::FormSnapshot splash;
+        platform::FormSnapshot main;
+        platform::FormSnapshot about;
+        calculation::RunAroundData data;
+        coil::CurrentCoil workingCoil;
+        bool calcAbort;
+        bool exited;
+    };
+
     calculation::CalcContext ctx;
     FrmSplash splash;
     FrmMain main;
     FrmAbout about;
     bool exited = false;
+    std::optional<Snapshot> snapshot;
 };
 
 namespace {
@@ -89,6 +120,18 @@ FrmAbout& Application::frmAbout() {
 
 bool Application::exited() const {
     return impl_->exited;
+}
+
+void Application::takeSnapshot() {
+    impl_->snapshot.reset(); // the old one stops watching the forms first
+    impl_->snapshot.emplace(*impl_);
+}
+
+void Application::restoreSnapshot() {
+    if (!impl_->snapshot) {
+        throw std::logic_error("no snapshot of the application was taken");
+    }
+    impl_->snapshot->restore(*impl_);
 }
 
 } // namespace rac::mainscreen

@@ -48,6 +48,14 @@ class Application {
     // ExitApplication has run: every window is closed and the program ends.
     bool exited() const;
 
+    // Keeps the state of the whole program as it is now: every form and control, the calculation
+    // record and the flags. A later call keeps the newer state.
+    void takeSnapshot();
+    // Puts the kept state back, exactly as it was, without raising any event; the forms'
+    // observers are told of every change, so bound windows follow. Only between events, and only
+    // after takeSnapshot (std::logic_error otherwise).
+    void restoreSnapshot();
+
   private:
     struct Impl;
     std::unique_ptr<Impl> impl_;

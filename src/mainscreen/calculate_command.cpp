@@ -1,6 +1,5 @@
 #include "calculation/selection_rating.h"
 #include "mainscreen/frm_main.h"
-#include "mainscreen/main_layout.h"
 #include "mainscreen/option_lists.h"
 #include "mainscreen/side_names.h"
 #include "platform/numbers.h"
@@ -35,62 +34,63 @@ void FrmMain::Calculate() {
     }
     showResults();
     setMousePointer(MousePointer::Normal);
-    at("cmdCosting").setEnabled(true);
-    at("Toolbar1", layout::kToolCosting).setEnabled(true);
-    at("cmdPrint").setEnabled(true);
-    at("Toolbar1", layout::kToolPrintSummary).setEnabled(true);
+    ui_.costingButton.setEnabled(true);
+    ui_.costingTool.setEnabled(true);
+    ui_.printButton.setEnabled(true);
+    ui_.printSummaryTool.setEnabled(true);
 }
 
 // The request the mode uses; fields the mode does not use keep the values of an earlier
 // calculation. Reading has no effect on the screen, so the order does not matter.
 void FrmMain::readRequest() {
-    const auto number = [this](const std::string& name) {
-        return numbers::store(numbers::leadingNumber(at(name).text()));
+    const auto number = [](const platform::Control& field) {
+        return numbers::store(numbers::leadingNumber(field.text()));
     };
-    const auto count = [this](const std::string& name) {
-        return numbers::toCount(numbers::leadingNumber(at(name).text()));
+    const auto count = [](const platform::Control& field) {
+        return numbers::toCount(numbers::leadingNumber(field.text()));
     };
     calculation::RunAroundData& data = ctx_.data;
     const bool selection = selectionMode();
-    data.DBSupplyOn = number("txtDBSupplyOn");
+    data.DBSupplyOn = number(ui_.dbSupplyOn);
     if (selection) {
-        data.DBSupplyOff = number("txtDBSupplyOff");
+        data.DBSupplyOff = number(ui_.dbSupplyOff);
     }
-    data.DBExtractOn = number("txtDBExtractOn");
+    data.DBExtractOn = number(ui_.dbExtractOn);
     if (selection && target() == Target::Duty) {
-        data.Duty = number("txtDuty");
+        data.Duty = number(ui_.duty);
     }
     if (selection && target() == Target::Effectiveness) {
-        data.Effectiveness = number("txtEffectiveness"); // a percentage here
+        data.Effectiveness = number(ui_.effectiveness); // a percentage here
     }
-    data.AirVolSupply = number("txtAirVolSupply");
-    data.AirVolExtract = number("txtAirVolExtract");
+    data.AirVolSupply = number(block(Side::Supply).airVolume);
+    data.AirVolExtract = number(block(Side::Extract).airVolume);
     for (const Side side : kBothSides) {
+        const CoilBlock& fields = block(side);
         calculation::RunAroundCoil& request = data.coil(side);
-        request.FinMatType = sideControl("cmbFinMatType", side).text();
-        request.TubeDiameter = sideControl("cmbTubeDiameter", side).text();
-        request.TubesHigh = count(sided("txtTubesHigh", side));
-        request.FinnedHeight = number(sided("txtFinnedHeight", side));
-        request.FinnedLength = number(sided("txtFinnedLength", side));
-        request.NumberSections = count(sided("txtNumberSections", side));
+        request.FinMatType = fields.finMatType.text();
+        request.TubeDiameter = fields.tubeDiameter.text();
+        request.TubesHigh = count(fields.tubesHigh);
+        request.FinnedHeight = number(fields.finnedHeight);
+        request.FinnedLength = number(fields.finnedLength);
+        request.NumberSections = count(fields.numberSections);
         if (!selection) {
-            request.NumberRows = count(sided("txtNumberRows", side));
+            request.NumberRows = count(fields.numberRows);
         }
-        request.FinDensitySelect = sideControl("cmbFinDensitySelect", side).text();
+        request.FinDensitySelect = fields.finDensitySelect.text();
         if (request.FinDensitySelect != kOptimise) {
-            request.FinDensity = number(sided("cmbFinDensity", side));
+            request.FinDensity = number(fields.finDensity);
         }
-        request.CircuitTypeSelect = sideControl("cmbCircuitTypeSelect", side).text();
+        request.CircuitTypeSelect = fields.circuitTypeSelect.text();
         if (request.CircuitTypeSelect != kOptimise) {
-            request.CircuitType = sideControl("cmbCircuitType", side).text();
+            request.CircuitType = fields.circuitType.text();
         }
         if (request.CircuitTypeSelect == kNumber) {
-            request.CircuitNumber = count(sided("cmbCircuitType", side));
+            request.CircuitNumber = count(fields.circuitType);
         }
-        request.FluidMaxPD = number(sided("txtFluidMaxPD", side));
+        request.FluidMaxPD = number(fields.fluidMaxPD);
     }
-    data.GlycolSelect = at("cmbGlycolSelect").text();
-    data.GlycolPercent = number("txtGlycol");
+    data.GlycolSelect = ui_.glycolSelect.text();
+    data.GlycolPercent = number(ui_.glycol);
 }
 
 } // namespace rac::mainscreen

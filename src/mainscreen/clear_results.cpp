@@ -1,6 +1,5 @@
 #include "mainscreen/field_style.h"
 #include "mainscreen/frm_main.h"
-#include "mainscreen/main_layout.h"
 #include "mainscreen/option_lists.h"
 #include "mainscreen/side_names.h"
 
@@ -10,54 +9,58 @@ using calculation::Target;
 
 void FrmMain::ClearResults() {
     // The summary commands keep their state: only the costing needs a current calculation.
-    at("cmdCosting").setEnabled(false);
-    at("Toolbar1", layout::kToolCosting).setEnabled(false);
-    for (const std::string_view name : {"txtDBExtractOff", "txtAirVelSupply", "txtAirVelExtract"}) {
-        at(name).setText("");
+    ui_.costingButton.setEnabled(false);
+    ui_.costingTool.setEnabled(false);
+    for (platform::Control* field : {&ui_.dbExtractOff, &block(Side::Supply).faceVelocity,
+                                     &block(Side::Extract).faceVelocity}) {
+        field->setText("");
     }
     if (!selectionMode()) {
         // The rated supply off temperature stays beside the blanked duty and effectiveness.
-        at("txtEffectiveness").setText("");
-        at("txtDuty").setText("");
+        ui_.effectiveness.setText("");
+        ui_.duty.setText("");
     } else {
         switch (target()) {
         case Target::AirOffDB:
-            at("txtEffectiveness").setText("");
-            at("txtDuty").setText("");
+            ui_.effectiveness.setText("");
+            ui_.duty.setText("");
             break;
         case Target::Duty:
-            at("txtEffectiveness").setText("");
-            at("txtDBSupplyOff").setText("");
+            ui_.effectiveness.setText("");
+            ui_.dbSupplyOff.setText("");
             break;
         case Target::Effectiveness:
-            at("txtDuty").setText("");
-            at("txtDBSupplyOff").setText("");
+            ui_.duty.setText("");
+            ui_.dbSupplyOff.setText("");
             break;
         }
         for (const Side side : kBothSides) {
-            sideControl("txtNumberRows", side).setText("");
+            block(side).numberRows.setText("");
         }
     }
     for (const Side side : kBothSides) {
-        sideControl("txtConnectionSize", side).setText("");
+        block(side).connectionSize.setText("");
     }
     // Under "Optimise" these lists hold only the value the last selection chose.
     for (const Side side : kBothSides) {
-        if (sideControl("cmbFinDensitySelect", side).text() == kOptimise) {
-            sideControl("cmbFinDensity", side).clearItems();
+        const CoilBlock& sideFields = block(side);
+        if (sideFields.finDensitySelect.text() == kOptimise) {
+            sideFields.finDensity.clearItems();
         }
-        if (sideControl("cmbCircuitTypeSelect", side).text() == kOptimise) {
-            sideControl("cmbCircuitType", side).clearItems();
+        if (sideFields.circuitTypeSelect.text() == kOptimise) {
+            sideFields.circuitType.clearItems();
         }
     }
     for (const Side side : kBothSides) {
-        for (const std::string_view base : {"txtCoilCode", "txtActualFluidPD", "txtAirPD"}) {
-            sideControl(base, side).setText("");
+        const CoilBlock& sideFields = block(side);
+        for (platform::Control* field :
+             {&sideFields.coilCode, &sideFields.actualFluidPD, &sideFields.airPD}) {
+            field->setText("");
         }
     }
-    for (const std::string_view name :
-         {"txtFluidT1", "txtFluidT2", "txtFluidFlowRate", "txtTotalActualPD"}) {
-        at(name).setText("");
+    for (platform::Control* field :
+         {&ui_.fluidT1, &ui_.fluidT2, &ui_.fluidFlowRate, &ui_.totalActualPD}) {
+        field->setText("");
     }
 }
 

@@ -50,19 +50,19 @@ std::string_view withoutBlanks(std::string_view text) {
 } // namespace
 
 void FrmMain::tubeDiameterClicked(Side side) {
-    const std::string tube = sideControl("cmbTubeDiameter", side).text();
-    Control& finType = sideControl("cmbFinMatType", side);
+    const CoilBlock& fields = block(side);
+    const std::string tube = fields.tubeDiameter.text();
     // The fin type's own rule clears the results and rebuilds the fin densities.
-    refill(finType, coil::finTypesOffered(tube), coil::defaultFinType(tube));
-    setFinnedHeightFromTubes(side,
-                             numbers::leadingNumber(sideControl("txtTubesHigh", side).text()));
+    refill(fields.finMatType, coil::finTypesOffered(tube), coil::defaultFinType(tube));
+    setFinnedHeightFromTubes(side, numbers::leadingNumber(fields.tubesHigh.text()));
 }
 
 void FrmMain::finTypeClicked(Side side) {
     ClearResults();
-    const std::string mode = sideControl("cmbFinDensitySelect", side).text();
-    const bool vinyl = coil::isVinylCoated(sideControl("cmbFinMatType", side).text());
-    Control& finDensity = sideControl("cmbFinDensity", side);
+    const CoilBlock& fields = block(side);
+    const std::string mode = fields.finDensitySelect.text();
+    const bool vinyl = coil::isVinylCoated(fields.finMatType.text());
+    Control& finDensity = fields.finDensity;
     // Only this rule offers a plain-tube coil (0 FPI), and 8 FPI is chosen whatever the list.
     if (mode == kFixed) {
         refill(finDensity, vinyl ? finDensities(8, 14) : finDensities(4, 14, true), "8");
@@ -72,9 +72,10 @@ void FrmMain::finTypeClicked(Side side) {
 }
 
 void FrmMain::finDensityModeClicked(Side side) {
-    const std::string mode = sideControl("cmbFinDensitySelect", side).text();
-    const bool vinyl = coil::isVinylCoated(sideControl("cmbFinMatType", side).text());
-    Control& finDensity = sideControl("cmbFinDensity", side);
+    const CoilBlock& fields = block(side);
+    const std::string mode = fields.finDensitySelect.text();
+    const bool vinyl = coil::isVinylCoated(fields.finMatType.text());
+    Control& finDensity = fields.finDensity;
     if (mode == kOptimise) {
         finDensity.clearItems();
         setResultStyle(finDensity);
@@ -89,8 +90,9 @@ void FrmMain::finDensityModeClicked(Side side) {
 }
 
 void FrmMain::circuitModeClicked(Side side) {
-    const std::string mode = sideControl("cmbCircuitTypeSelect", side).text();
-    Control& circuit = sideControl("cmbCircuitType", side);
+    const CoilBlock& fields = block(side);
+    const std::string mode = fields.circuitTypeSelect.text();
+    Control& circuit = fields.circuitType;
     circuit.clearItems();
     if (mode == kOptimise) {
         setResultStyle(circuit);
@@ -106,14 +108,14 @@ void FrmMain::circuitModeClicked(Side side) {
 }
 
 void FrmMain::tubesHighChanged(Side side) {
-    const double tubesHigh = numbers::leadingNumber(sideControl("txtTubesHigh", side).text());
-    sideControl("txtNumberSections", side)
-        .setText(std::to_string(coil::sectionsFromTubes(tubesHigh)));
+    const CoilBlock& fields = block(side);
+    const double tubesHigh = numbers::leadingNumber(fields.tubesHigh.text());
+    fields.numberSections.setText(std::to_string(coil::sectionsFromTubes(tubesHigh)));
     ClearResults();
 }
 
 void FrmMain::tubesHighLeft(Side side) {
-    Control& tubesHigh = sideControl("txtTubesHigh", side);
+    Control& tubesHigh = block(side).tubesHigh;
     const auto value = numbers::parseNumber(tubesHigh.text());
     if (!value) {
         rejectEntry(tubesHigh, "Number of Tubes High Non-Numeric",
@@ -125,7 +127,8 @@ void FrmMain::tubesHighLeft(Side side) {
 }
 
 void FrmMain::finnedHeightLeft(Side side) {
-    Control& finnedHeight = sideControl("txtFinnedHeight", side);
+    const CoilBlock& fields = block(side);
+    Control& finnedHeight = fields.finnedHeight;
     const auto value = numbers::parseNumber(finnedHeight.text());
     if (!value) {
         rejectEntry(finnedHeight, "Finned Height Non-Numeric",
@@ -137,9 +140,9 @@ void FrmMain::finnedHeightLeft(Side side) {
         return;
     }
     // The height snaps to a whole number of tubes.
-    const std::string_view tube = withoutBlanks(sideControl("cmbTubeDiameter", side).text());
+    const std::string_view tube = withoutBlanks(fields.tubeDiameter.text());
     const long tubes = coil::tubesFromFinnedHeight(*value, tube);
-    sideControl("txtTubesHigh", side).setText(numbers::countText(tubes));
+    fields.tubesHigh.setText(numbers::countText(tubes));
     setFinnedHeightFromTubes(side, static_cast<double>(tubes));
 }
 
@@ -147,9 +150,9 @@ void FrmMain::setFinnedHeightFromTubes(Side side, double tubesHigh) {
     if (std::fabs(tubesHigh) > kLargestGeometryValue) {
         return;
     }
-    const std::string_view tube = withoutBlanks(sideControl("cmbTubeDiameter", side).text());
-    sideControl("txtFinnedHeight", side)
-        .setText(numbers::countText(coil::finnedHeightFromTubes(tubesHigh, tube)));
+    const CoilBlock& fields = block(side);
+    const std::string_view tube = withoutBlanks(fields.tubeDiameter.text());
+    fields.finnedHeight.setText(numbers::countText(coil::finnedHeightFromTubes(tubesHigh, tube)));
 }
 
 } // namespace rac::mainscreen

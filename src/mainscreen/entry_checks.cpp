@@ -27,7 +27,7 @@ void FrmMain::rejectEntry(Control& field, std::string_view title, std::string_vi
 // Checked at every keystroke, so that a wrong maximum is caught while it is being typed.
 void FrmMain::maxFluidPDChanged(Side side) {
     ClearResults();
-    Control& field = sideControl("txtFluidMaxPD", side);
+    Control& field = block(side).fluidMaxPD;
     if (!field.text().empty()) {
         const validation::NumberCheck& check = validation::numberCheckOf(field.name());
         const auto value = numbers::parseNumber(field.text());
@@ -40,9 +40,9 @@ void FrmMain::maxFluidPDChanged(Side side) {
             return;
         }
     }
-    const double total =
-        numberOrZero(at("txtFluidMaxPDExtract")) + numberOrZero(at("txtFluidMaxPDSupply"));
-    at("txtTotalMaxPD").setText(numbers::shortestText(total));
+    const double total = numberOrZero(block(Side::Extract).fluidMaxPD) +
+                         numberOrZero(block(Side::Supply).fluidMaxPD);
+    ui_.totalMaxPD.setText(numbers::shortestText(total));
 }
 
 } // namespace rac::mainscreen

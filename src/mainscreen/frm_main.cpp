@@ -35,8 +35,8 @@ constexpr std::string_view kSideEnterProof[] = {"txtTubesHigh",    "txtFinnedHei
 } // namespace
 
 FrmMain::FrmMain(platform::Services services, calculation::CalcContext& ctx, MainShell& shell)
-    : Form("frmMain"), services_(services), ctx_(ctx), shell_(shell) {
-    layout::buildMainLayout(*this);
+    : Form("frmMain"), services_(services), ctx_(ctx), shell_(shell),
+      ui_(layout::buildMainLayout(*this)) {
     wireEvents();
 }
 
@@ -151,13 +151,13 @@ void FrmMain::toolbarClicked(const Control& button) {
         SetDutyMode();
         break;
     case layout::kToolCalculate:
-        at("cmdCalculate").press();
+        ui_.calculateButton.press();
         break;
     case layout::kToolCosting:
-        at("cmdCosting").press();
+        ui_.costingButton.press();
         break;
     case layout::kToolPrintSummary:
-        at("cmdPrint").press();
+        ui_.printButton.press();
         break;
     case layout::kToolExit:
         ExitApplication();

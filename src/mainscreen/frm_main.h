@@ -3,6 +3,7 @@
 #include "calculation/calc_context.h"
 #include "calculation/run_around_data.h"
 #include "coil/current_coil.h"
+#include "mainscreen/main_controls.h"
 #include "mainscreen/main_shell.h"
 #include "mainscreen/validation.h"
 #include "platform/form.h"
@@ -55,6 +56,7 @@ class FrmMain final : public platform::Form {
     void wireCoilBlock(Side side);
     void toolbarClicked(const platform::Control& button);
     platform::Control& sideControl(std::string_view base, Side side);
+    const CoilBlock& block(Side side) const { return ui_.block(side); }
     void tell(std::string title, std::string text);
 
     // main_load.cpp
@@ -64,6 +66,7 @@ class FrmMain final : public platform::Form {
 
     // modes.cpp
     void selectTarget(calculation::Target chosen);
+    platform::Control& targetField(calculation::Target target) const;
     void showMaximumFluidPDs(bool shown);
 
     // clear_results.cpp: an entry changed by anything but the showing of results (which writes
@@ -99,6 +102,7 @@ class FrmMain final : public platform::Form {
     void showTargetAirSide();
     void showSelectedCoil(Side side);
     void showRatedPair();
+    void showFaceVelocities();
     void showTotalFluidPD();
 
     // schematic.cpp
@@ -108,8 +112,8 @@ class FrmMain final : public platform::Form {
     platform::Services services_;
     calculation::CalcContext& ctx_;
     MainShell& shell_;
+    const MainControls ui_;
     bool showingResults_ = false;
-    int schematicStep_ = 0;
 };
 
 } // namespace rac::mainscreen

@@ -210,7 +210,7 @@ bool isToolbarSeparator(int position) {
     return position == 3 || position == 6 || position == 10 || position == 13 || position == 15;
 }
 
-void buildMainLayout(Form& form) {
+MainControls buildMainLayout(Form& form) {
     form.setTitle(std::string(kMainWindowTitle));
     addMenus(form);
     addToolbar(form);
@@ -232,6 +232,7 @@ void buildMainLayout(Form& form) {
 
     addStatusBar(form);
     form.add(ControlKind::Timer, "Timer1").setInterval(500);
+    return MainControls(form);
 }
 
 } // namespace rac::mainscreen::layout

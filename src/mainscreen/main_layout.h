@@ -1,5 +1,6 @@
 #pragma once
 
+#include "mainscreen/main_controls.h"
 #include "platform/form.h"
 
 // The controls of frmMain as the screen design has them before the form loads: names, kinds,
@@ -46,6 +47,7 @@ enum Picture : int {
 // 1 to 5 the blue segments the animation lights in turn.
 inline constexpr int kSchematicSegments = 6;
 
-void buildMainLayout(platform::Form& form);
+// Adds every control to the form; returns those the rules work with.
+MainControls buildMainLayout(platform::Form& form);
 
 } // namespace rac::mainscreen::layout

@@ -38,32 +38,31 @@ constexpr std::string_view kUnavailable[] = {
 void FrmMain::loadScreen() {
     applyStartStyles();
     // Each selection runs its list's rule, which fills the lists that depend on it.
-    at("cmbGlycolSelect").setText(kGlycols.front());
+    ui_.glycolSelect.setText(kGlycols.front());
     for (const Side side : kBothSides) {
-        Control& tube = sideControl("cmbTubeDiameter", side);
+        Control& tube = block(side).tubeDiameter;
         tube.clearItems();
         tube.addItems({std::string(coil::kTube12), std::string(coil::kTube16)});
         tube.setListIndex(0);
     }
     for (const Side side : kBothSides) {
-        Control& mode = sideControl("cmbFinDensitySelect", side);
+        Control& mode = block(side).finDensitySelect;
         mode.clearItems();
         mode.addItems(kFinDensityModes);
         mode.setText(kOptimise);
     }
     for (const Side side : kBothSides) {
-        Control& mode = sideControl("cmbCircuitTypeSelect", side);
+        Control& mode = block(side).circuitTypeSelect;
         mode.clearItems();
         mode.addItems(kCircuitModes);
         mode.setText(kOptimise);
     }
     // Chosen again although the tube size rule chose it already: its rule runs a second time.
     for (const Side side : kBothSides) {
-        Control& finType = sideControl("cmbFinMatType", side);
+        Control& finType = block(side).finMatType;
         const auto& items = finType.items();
-        const auto preset =
-            std::find(items.begin(), items.end(),
-                      coil::defaultFinType(sideControl("cmbTubeDiameter", side).text()));
+        const auto preset = std::find(items.begin(), items.end(),
+                                      coil::defaultFinType(block(side).tubeDiameter.text()));
         finType.setListIndex(static_cast<int>(preset - items.begin()));
     }
     applyStartMode();
@@ -96,24 +95,21 @@ void FrmMain::applyStartStyles() {
 // Selection, Dry, Air Off DB, as the mode procedures leave the screen but keeping the texts the
 // screen starts with.
 void FrmMain::applyStartMode() {
-    Control& modePanel = at("StatusBar1", layout::kModePanel);
-    modePanel.setText("Selection");
-    modePanel.setPicture(layout::kPictureSelection);
-    Control& targetPanel = at("StatusBar1", layout::kTargetPanel);
-    targetPanel.setText("Air Off DB");
-    targetPanel.setPicture(layout::kPictureAirOffDB);
-    targetPanel.setVisible(true);
+    ui_.modePanel.setText("Selection");
+    ui_.modePanel.setPicture(layout::kPictureSelection);
+    ui_.targetPanel.setText("Air Off DB");
+    ui_.targetPanel.setPicture(layout::kPictureAirOffDB);
+    ui_.targetPanel.setVisible(true);
     for (const Side side : kBothSides) {
-        Control& rows = sideControl("txtNumberRows", side);
+        Control& rows = block(side).numberRows;
         setResultColours(rows);
         rows.setLocked(false);
     }
     showMaximumFluidPDs(true);
-    for (const std::string_view name : {"cmdCosting", "cmdPrint"}) {
-        at(name).setEnabled(false);
+    for (Control* command :
+         {&ui_.costingButton, &ui_.printButton, &ui_.costingTool, &ui_.printSummaryTool}) {
+        command->setEnabled(false);
     }
-    at("Toolbar1", layout::kToolCosting).setEnabled(false);
-    at("Toolbar1", layout::kToolPrintSummary).setEnabled(false);
 }
 
 } // namespace rac::mainscreen

@@ -15,17 +15,14 @@ namespace {
 
 struct TargetEntry {
     Target target;
-    std::string_view menu;
     std::string_view panelText;
     int picture;
-    std::string_view field; // the entry of this target
 };
 
 constexpr std::array<TargetEntry, 3> kTargets{{
-    {Target::AirOffDB, "mnuDBOff", "Air Off DB", layout::kPictureAirOffDB, "txtDBSupplyOff"},
-    {Target::Effectiveness, "mnuEffectiveness", "Effectiveness", layout::kPictureEffectiveness,
-     "txtEffectiveness"},
-    {Target::Duty, "mnuDuty", "Duty", layout::kPictureDuty, "txtDuty"},
+    {Target::AirOffDB, "Air Off DB", layout::kPictureAirOffDB},
+    {Target::Effectiveness, "Effectiveness", layout::kPictureEffectiveness},
+    {Target::Duty, "Duty", layout::kPictureDuty},
 }};
 
 // The entry of a target, in the order of the Target values.
@@ -43,58 +40,69 @@ constexpr int kTargetButtons[] = {layout::kToolAirOffDB, layout::kToolEffectiven
 } // namespace
 
 bool FrmMain::selectionMode() const {
-    return at("mnuSelection").checked();
+    return ui_.selectionMenu.checked();
 }
 
 Target FrmMain::target() const {
     // Tested in this order; exactly one is checked.
-    if (at("mnuDBOff").checked()) {
+    if (ui_.airOffDBMenu.checked()) {
         return Target::AirOffDB;
     }
-    if (at("mnuDuty").checked()) {
+    if (ui_.dutyMenu.checked()) {
         return Target::Duty;
     }
     return Target::Effectiveness;
 }
 
+Control& FrmMain::targetField(Target target) const {
+    switch (target) {
+    case Target::Effectiveness:
+        return ui_.effectiveness;
+    case Target::Duty:
+        return ui_.duty;
+    case Target::AirOffDB:
+        break;
+    }
+    return ui_.dbSupplyOff;
+}
+
 void FrmMain::showMaximumFluidPDs(bool shown) {
-    for (const std::string_view name :
-         {"lblFluidMaxPD", "txtFluidMaxPDSupply", "txtFluidMaxPDExtract", "txtTotalMaxPD"}) {
-        at(name).setVisible(shown);
+    for (Control* control : {&ui_.maxFluidPDLabel, &block(Side::Supply).fluidMaxPD,
+                             &block(Side::Extract).fluidMaxPD, &ui_.totalMaxPD}) {
+        control->setVisible(shown);
     }
 }
 
 void FrmMain::SetSelectionMode() {
-    at("mnuSelection").setChecked(true);
-    at("mnuRating").setChecked(false);
-    Control& modePanel = at("StatusBar1", layout::kModePanel);
-    modePanel.setText("Selection");
-    modePanel.setPicture(layout::kPictureSelection);
+    ui_.selectionMenu.setChecked(true);
+    ui_.ratingMenu.setChecked(false);
+    ui_.modePanel.setText("Selection");
+    ui_.modePanel.setPicture(layout::kPictureSelection);
 
     // Rows are chosen by the selection: shown as results, though the box stays editable.
     for (const Side side : kBothSides) {
-        Control& rows = sideControl("txtNumberRows", side);
+        Control& rows = block(side).numberRows;
         setResultColours(rows);
         rows.setText("");
     }
     for (const int button : kTargetButtons) {
         at("Toolbar1", button).setEnabled(true);
     }
-    at("mnuDBEffDuty").setEnabled(true);
-    at("StatusBar1", layout::kTargetPanel).setVisible(true);
+    ui_.targetsMenu.setEnabled(true);
+    ui_.targetPanel.setVisible(true);
 
-    Control& targetField = at(entryOf(target()).field);
-    setEntryStyle(targetField);
-    targetField.setText("");
+    Control& field = targetField(target());
+    setEntryStyle(field);
+    field.setText("");
     for (const Side side : kBothSides) {
-        Control& finDensityMode = sideControl("cmbFinDensitySelect", side);
+        Control& finDensityMode = block(side).finDensitySelect;
         finDensityMode.clearItems();
         finDensityMode.addItems(kFinDensityModes);
         finDensityMode.setText(kOptimise);
         setEntryStyle(finDensityMode);
     }
     for (const Side side : kBothSides) {
-        Control& circuitMode = sideControl("cmbCircuitTypeSelect", side);
+        Control& circuitMode = block(side).circuitTypeSelect;
         circuitMode.clearItems();
         circuitMode.addItems(kCircuitModes);
         circuitMode.setText(kOptimise);
@@ -104,19 +112,17 @@ void FrmMain::SetSelectionMode() {
 }
 
 void FrmMain::SetRatingMode() {
-    at("mnuRating").setChecked(true);
-    at("mnuSelection").setChecked(false);
-    Control& modePanel = at("StatusBar1", layout::kModePanel);
-    modePanel.setText("Rating");
-    modePanel.setPicture(layout::kPictureRating);
+    ui_.ratingMenu.setChecked(true);
+    ui_.selectionMenu.setChecked(false);
+    ui_.modePanel.setText("Rating");
+    ui_.modePanel.setPicture(layout::kPictureRating);
 
-    for (const std::string_view name : {"txtEffectiveness", "txtDuty", "txtDBSupplyOff"}) {
-        Control& field = at(name);
-        setResultStyle(field);
-        field.setText("");
+    for (Control* field : {&ui_.effectiveness, &ui_.duty, &ui_.dbSupplyOff}) {
+        setResultStyle(*field);
+        field->setText("");
     }
     for (const Side side : kBothSides) {
-        Control& rows = sideControl("txtNumberRows", side);
+        Control& rows = block(side).numberRows;
         setEntryStyle(rows);
         if (rows.text().empty()) {
             rows.setText("1");
@@ -124,28 +130,29 @@ void FrmMain::SetRatingMode() {
     }
     // Rating takes both coils as entered: no optimised fin density or circuiting.
     for (const Side side : kBothSides) {
-        Control& finDensityMode = sideControl("cmbFinDensitySelect", side);
+        const CoilBlock& sideFields = block(side);
+        Control& finDensityMode = sideFields.finDensitySelect;
         finDensityMode.clearItems();
         finDensityMode.addItem(std::string(kFixed));
         finDensityMode.setText(kFixed);
         setResultStyle(finDensityMode);
 
-        Control& circuitMode = sideControl("cmbCircuitTypeSelect", side);
+        Control& circuitMode = sideFields.circuitTypeSelect;
         circuitMode.clearItems();
         circuitMode.addItems({std::string(kFixed), std::string(kNumber)});
         circuitMode.setText(kFixed);
         setEntryStyle(circuitMode);
 
-        sideControl("cmbCircuitType", side).setText("H");
+        sideFields.circuitType.setText("H");
     }
     for (const Side side : kBothSides) {
-        sideControl("txtNumberRows", side).setText("8");
+        block(side).numberRows.setText("8");
     }
     for (const int button : kTargetButtons) {
         at("Toolbar1", button).setEnabled(false);
     }
-    at("mnuDBEffDuty").setEnabled(false);
-    at("StatusBar1", layout::kTargetPanel).setVisible(false);
+    ui_.targetsMenu.setEnabled(false);
+    ui_.targetPanel.setVisible(false);
     showMaximumFluidPDs(false);
     ClearResults();
 }
@@ -169,21 +176,20 @@ void FrmMain::SetDutyMode() {
 // Each field is blanked before its style changes: blanking an entry is an input change and
 // clears the results through the field's own rule.
 void FrmMain::selectTarget(Target chosen) {
-    for (const TargetEntry& entry : kTargets) {
-        at(entry.menu).setChecked(entry.target == chosen);
-    }
+    ui_.airOffDBMenu.setChecked(chosen == Target::AirOffDB);
+    ui_.effectivenessMenu.setChecked(chosen == Target::Effectiveness);
+    ui_.dutyMenu.setChecked(chosen == Target::Duty);
     const TargetEntry& chosenEntry = entryOf(chosen);
-    Control& panel = at("StatusBar1", layout::kTargetPanel);
-    panel.setText(chosenEntry.panelText);
-    panel.setPicture(chosenEntry.picture);
+    ui_.targetPanel.setText(chosenEntry.panelText);
+    ui_.targetPanel.setPicture(chosenEntry.picture);
     for (const TargetEntry& entry : kTargets) {
         if (entry.target != chosen) {
-            Control& field = at(entry.field);
+            Control& field = targetField(entry.target);
             field.setText("");
             setResultStyle(field);
         }
     }
-    Control& field = at(chosenEntry.field);
+    Control& field = targetField(chosen);
     field.setText("");
     setEntryStyle(field);
     setFocus(field);

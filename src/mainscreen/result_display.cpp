@@ -57,28 +57,27 @@ void FrmMain::showResults() {
     } else {
         showRatedPair();
     }
-    at("txtFluidFlowRate").setText(displayed(ctx_.data.FluidFlowRate, Pattern::OneDecimal));
+    ui_.fluidFlowRate.setText(displayed(ctx_.data.FluidFlowRate, Pattern::OneDecimal));
     showTotalFluidPD();
 }
 
 void FrmMain::showTargetAirSide() {
     const calculation::RunAroundData& data = ctx_.data;
-    at("txtAirVelSupply").setText(displayed(data.Supply.AirVel, Pattern::TwoDecimals));
-    at("txtAirVelExtract").setText(displayed(data.Extract.AirVel, Pattern::TwoDecimals));
+    showFaceVelocities();
     const auto showLoop = [&] {
-        at("txtFluidT1").setText(displayed(data.FluidT1, Pattern::OneDecimal));
-        at("txtFluidT2").setText(displayed(data.FluidT2, Pattern::OneDecimal));
+        ui_.fluidT1.setText(displayed(data.FluidT1, Pattern::OneDecimal));
+        ui_.fluidT2.setText(displayed(data.FluidT2, Pattern::OneDecimal));
     };
     const auto showSupplyOff = [&] {
-        at("txtDBSupplyOff").setText(displayed(data.DBSupplyOff, Pattern::OneDecimal));
+        ui_.dbSupplyOff.setText(displayed(data.DBSupplyOff, Pattern::OneDecimal));
     };
     const auto showExtractOff = [&] {
-        at("txtDBExtractOff").setText(displayed(data.DBExtractOff, Pattern::OneDecimal));
+        ui_.dbExtractOff.setText(displayed(data.DBExtractOff, Pattern::OneDecimal));
     };
     const auto showEffectiveness = [&] {
-        at("txtEffectiveness").setText(percentText(data.Effectiveness, Pattern::Whole));
+        ui_.effectiveness.setText(percentText(data.Effectiveness, Pattern::Whole));
     };
-    const auto showDuty = [&] { at("txtDuty").setText(dutyText(data.Duty)); };
+    const auto showDuty = [&] { ui_.duty.setText(dutyText(data.Duty)); };
     switch (target()) {
     case Target::AirOffDB:
         showExtractOff();
@@ -103,16 +102,16 @@ void FrmMain::showTargetAirSide() {
 
 void FrmMain::showSelectedCoil(Side side) {
     const calculation::RunAroundCoil& chosen = ctx_.data.coil(side);
-    sideControl("txtNumberRows", side).setText(numbers::countText(chosen.NumberRows));
+    const CoilBlock& fields = block(side);
+    fields.numberRows.setText(numbers::countText(chosen.NumberRows));
     // Both coils of the loop show the supply coil's connection size.
-    sideControl("txtConnectionSize", side)
-        .setText(side == Side::Supply ? chosen.ConnectionSize
-                                      : at("txtConnectionSizeSupply").text());
+    fields.connectionSize.setText(side == Side::Supply ? chosen.ConnectionSize
+                                                       : block(Side::Supply).connectionSize.text());
 
     // The lists show what the selection chose; under "Optimise" it is their only item.
     const double finDensity = numbers::widen(chosen.SelectedFinDensity);
-    const std::string finDensityMode = sideControl("cmbFinDensitySelect", side).text();
-    Control& finDensityList = sideControl("cmbFinDensity", side);
+    const std::string finDensityMode = fields.finDensitySelect.text();
+    Control& finDensityList = fields.finDensity;
     if (finDensityMode == kOptimise) {
         finDensityList.clearItems();
         if (isWholeFrom(finDensity, 1, 14)) {
@@ -126,49 +125,53 @@ void FrmMain::showSelectedCoil(Side side) {
             finDensityList.setText(text);
         }
     }
-    if (sideControl("cmbCircuitTypeSelect", side).text() == kOptimise) {
-        Control& circuitList = sideControl("cmbCircuitType", side);
+    if (fields.circuitTypeSelect.text() == kOptimise) {
+        Control& circuitList = fields.circuitType;
         circuitList.clearItems();
         if (coil::isCircuitType(chosen.SelectedCircuitType)) {
             circuitList.addItem(chosen.SelectedCircuitType);
             circuitList.setListIndex(0);
         }
     }
-    sideControl("txtCoilCode", side).setText(chosen.CoilCode);
-    sideControl("txtAirPD", side).setText(displayed(chosen.AirPD, Pattern::OneDecimal));
-    sideControl("txtActualFluidPD", side)
-        .setText(displayed(chosen.ActualFluidPD, Pattern::OneDecimal));
+    fields.coilCode.setText(chosen.CoilCode);
+    fields.airPD.setText(displayed(chosen.AirPD, Pattern::OneDecimal));
+    fields.actualFluidPD.setText(displayed(chosen.ActualFluidPD, Pattern::OneDecimal));
 }
 
 void FrmMain::showRatedPair() {
     const calculation::RunAroundData& data = ctx_.data;
-    at("txtAirVelSupply").setText(displayed(data.Supply.AirVel, Pattern::TwoDecimals));
-    at("txtAirVelExtract").setText(displayed(data.Extract.AirVel, Pattern::TwoDecimals));
-    at("txtDuty").setText(dutyText(data.Duty));
-    at("txtDBSupplyOff").setText(displayed(data.DBSupplyOff, Pattern::OneDecimal));
-    at("txtDBExtractOff").setText(displayed(data.DBExtractOff, Pattern::OneDecimal));
-    at("txtFluidT1").setText(displayed(data.FluidT1, Pattern::OneDecimal));
-    at("txtFluidT2").setText(displayed(data.FluidT2, Pattern::OneDecimal));
-    at("txtEffectiveness").setText(percentText(data.Effectiveness, Pattern::OneDecimal));
+    showFaceVelocities();
+    ui_.duty.setText(dutyText(data.Duty));
+    ui_.dbSupplyOff.setText(displayed(data.DBSupplyOff, Pattern::OneDecimal));
+    ui_.dbExtractOff.setText(displayed(data.DBExtractOff, Pattern::OneDecimal));
+    ui_.fluidT1.setText(displayed(data.FluidT1, Pattern::OneDecimal));
+    ui_.fluidT2.setText(displayed(data.FluidT2, Pattern::OneDecimal));
+    ui_.effectiveness.setText(percentText(data.Effectiveness, Pattern::OneDecimal));
     for (const Side side : kBothSides) {
-        sideControl("txtCoilCode", side).setText(data.coil(side).CoilCode);
+        block(side).coilCode.setText(data.coil(side).CoilCode);
     }
     for (const Side side : kBothSides) {
         const calculation::RunAroundCoil& rated = data.coil(side);
-        sideControl("txtAirPD", side).setText(displayed(rated.AirPD, Pattern::OneDecimal));
-        Control& fluidPD = sideControl("txtActualFluidPD", side);
+        block(side).airPD.setText(displayed(rated.AirPD, Pattern::OneDecimal));
+        Control& fluidPD = block(side).actualFluidPD;
         fluidPD.setText(displayed(rated.ActualFluidPD, Pattern::OneDecimal));
         fluidPD.setText(wholeAbove100(fluidPD.text()));
     }
     for (const Side side : kBothSides) {
-        sideControl("txtConnectionSize", side).setText(data.coil(side).ConnectionSize);
+        block(side).connectionSize.setText(data.coil(side).ConnectionSize);
+    }
+}
+
+void FrmMain::showFaceVelocities() {
+    for (const Side side : kBothSides) {
+        block(side).faceVelocity.setText(
+            displayed(ctx_.data.coil(side).AirVel, Pattern::TwoDecimals));
     }
 }
 
 void FrmMain::showTotalFluidPD() {
-    at("txtTotalActualPD")
-        .setText(totalFluidPDText(at("txtActualFluidPDSupply").text(),
-                                  at("txtActualFluidPDExtract").text()));
+    ui_.totalActualPD.setText(totalFluidPDText(block(Side::Supply).actualFluidPD.text(),
+                                               block(Side::Extract).actualFluidPD.text()));
 }
 
 } // namespace rac::mainscreen

@@ -17,16 +17,15 @@ constexpr const char* kPipes[] = {"WhiteLineUp", "WhiteLineDown"};
 } // namespace
 
 void FrmMain::ShowDuctColours() {
-    const double extractOn = numbers::leadingNumber(at("txtDBExtractOn").text());
-    const double supplyOn = numbers::leadingNumber(at("txtDBSupplyOn").text());
+    const double extractOn = numbers::leadingNumber(ui_.dbExtractOn.text());
+    const double supplyOn = numbers::leadingNumber(ui_.dbSupplyOn.text());
     const bool supplyColder = extractOn >= supplyOn;
-    at("shpSupplyDuct").setBackColour(supplyColder ? kColderDuct : kWarmerDuct);
-    at("shpExtractDuct").setBackColour(supplyColder ? kWarmerDuct : kColderDuct);
+    ui_.supplyDuct.setBackColour(supplyColder ? kColderDuct : kWarmerDuct);
+    ui_.extractDuct.setBackColour(supplyColder ? kWarmerDuct : kColderDuct);
 }
 
 // Segment 0 is the white start of each pipe; the blue segments 1 to 5 are lit in turn.
 void FrmMain::resetSchematic() {
-    schematicStep_ = 0;
     for (const char* pipe : kPipes) {
         for (int segment = 0; segment <= kLastSegment; ++segment) {
             platform::Control& line = at(pipe, segment);
@@ -34,17 +33,24 @@ void FrmMain::resetSchematic() {
             line.setVisible(segment == 0);
         }
     }
-    platform::Control& timer = at("Timer1");
-    timer.setInterval(500);
-    timer.setEnabled(true);
+    ui_.timer.setInterval(500);
+    ui_.timer.setEnabled(true);
 }
 
+// The step is read off the screen, which lights one blue segment at a time: the screen is the
+// whole state of the animation.
 void FrmMain::animateSchematic() {
-    schematicStep_ = schematicStep_ % kLastSegment + 1;
+    int lit = 0;
+    for (int segment = 1; segment <= kLastSegment; ++segment) {
+        if (at(kPipes[0], segment).visible()) {
+            lit = segment;
+        }
+    }
+    const int step = lit % kLastSegment + 1;
     for (const char* pipe : kPipes) {
         at(pipe, kLastSegment).setVisible(false);
-        at(pipe, schematicStep_).setVisible(true);
-        at(pipe, schematicStep_ - 1).setVisible(false);
+        at(pipe, step).setVisible(true);
+        at(pipe, step - 1).setVisible(false);
     }
 }
 

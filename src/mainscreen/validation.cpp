@@ -63,8 +63,8 @@ bool FrmMain::passesNumberCheck(const validation::NumberCheck& check) {
 }
 
 bool FrmMain::passesCircuitCheck(Side side) {
-    const std::string mode = sideControl("cmbCircuitTypeSelect", side).text();
-    Control& circuit = sideControl("cmbCircuitType", side);
+    const std::string mode = block(side).circuitTypeSelect.text();
+    Control& circuit = block(side).circuitType;
     const std::string suffix(sideSuffix(side));
     const std::string word(sideWord(side));
     if (mode == kNumber) {
@@ -95,9 +95,9 @@ bool FrmMain::passesCircuitCheck(Side side) {
 }
 
 bool FrmMain::passesAirTemperatureCheck() {
-    const double on = numbers::leadingNumber(at("txtDBSupplyOn").text());
-    const double off = numbers::leadingNumber(at("txtDBSupplyOff").text());
-    const double extract = numbers::leadingNumber(at("txtDBExtractOn").text());
+    const double on = numbers::leadingNumber(ui_.dbSupplyOn.text());
+    const double off = numbers::leadingNumber(ui_.dbSupplyOff.text());
+    const double extract = numbers::leadingNumber(ui_.dbExtractOn.text());
     std::string_view fault;
     if (selectionMode() && target() == Target::AirOffDB) {
         if (off > on && off > extract) {

@@ -1,0 +1,111 @@
+#include "main_screen_fixture.h"
+#include "support/form_mirror.h"
+
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace rac::mainscreen::testing_support {
+namespace {
+
+using test::FormMirror;
+using test::FormView;
+using test::sameView;
+namespace user = platform::user;
+
+// The application with its start-up state kept, beside one freshly started to compare with.
+class Snapshot : public MainScreen {
+  protected:
+    Snapshot() {
+        app.takeSnapshot();
+        fresh.start();
+    }
+
+    // A session that reaches every part of the program: both modes and all targets, every
+    // coil rule, calculations that complete and that fail, the schematic timer, a field left
+    // holding the focus, the About box.
+    void varySession() {
+        choose("mnuRating");
+        pick("cmbTubeDiameterExtract", "16mm");
+        pick("cmbCircuitTypeSelectSupply", "Number");
+        enter("txtNumberRowsSupply", "6");
+        calculate();
+        choose("mnuSelection");
+        choose("mnuEffectiveness");
+        enter("txtEffectiveness", "60");
+        pick("cmbFinDensitySelectSupply", "Maximum");
+        pick("cmbGlycolSelect", "PGS");
+        enter("txtGlycol", "30");
+        calculate();
+        choose("mnuDuty");
+        enter("txtDuty", "abc");
+        calculate();
+        ASSERT_EQ(user::tick(main, "Timer1", 3), 3);
+        choose("mnuAbout");
+        ASSERT_TRUE(user::set(main, "txtTubesHighSupply", "x"));
+        user::leave(main, "txtTubesHighSupply");
+        ASSERT_EQ(main.focus(), &control("txtTubesHighSupply"));
+    }
+
+    platform::RecordingServices freshServices;
+    Application fresh{freshServices.services()};
+};
+
+TEST_F(Snapshot, EveryFormIsBackAsAFreshStartLeavesIt) {
+    varySession();
+    app.restoreSnapshot();
+    EXPECT_FALSE(app.exited());
+    const auto forms = app.forms();
+    const auto freshForms = fresh.forms();
+    ASSERT_EQ(forms.size(), freshForms.size());
+    for (std::size_t i = 0; i < forms.size(); ++i) {
+        EXPECT_TRUE(sameView(FormView(*forms[i]), FormView(*freshForms[i])));
+    }
+}
+
+TEST_F(Snapshot, BoundWindowsFollowTheRestoring) {
+    std::vector<std::unique_ptr<FormMirror>> windows;
+    for (platform::Form* form : app.forms()) {
+        windows.push_back(std::make_unique<FormMirror>(*form));
+    }
+    varySession();
+    app.restoreSnapshot();
+    const auto freshForms = fresh.forms();
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        EXPECT_TRUE(sameView(windows[i]->view(), FormView(*freshForms[i])));
+    }
+}
+
+TEST_F(Snapshot, ASessionAfterRestoringGoesAsOnAFreshStart) {
+    const auto session = [](Application& program) {
+        FrmMain& screen = program.frmMain();
+        ASSERT_TRUE(user::click(screen, "mnuRating"));
+        ASSERT_TRUE(user::click(screen, "cmdCalculate"));
+        ASSERT_EQ(user::tick(screen, "Timer1", 2), 2);
+        ASSERT_TRUE(user::click(screen, "mnuSelection"));
+        ASSERT_TRUE(user::click(screen, "cmdCalculate"));
+    };
+    varySession();
+    ASSERT_TRUE(user::click(main, "mnuExit"));
+    ASSERT_TRUE(app.exited());
+    app.restoreSnapshot();
+    EXPECT_FALSE(app.exited());
+    services.messages.clear();
+    session(app);
+    session(fresh);
+    EXPECT_EQ(services.messages.shown(), freshServices.messages.shown());
+    for (std::size_t i = 0; i < app.forms().size(); ++i) {
+        EXPECT_TRUE(sameView(FormView(*app.forms()[i]), FormView(*fresh.forms()[i])));
+    }
+}
+
+TEST(ApplicationSnapshot, CannotBeRestoredBeforeItIsTaken) {
+    platform::RecordingServices services;
+    Application app(services.services());
+    app.start();
+    EXPECT_THROW(app.restoreSnapshot(), std::logic_error);
+}
+
+} // namespace
+} // namespace rac::mainscreen::testing_support
