@@ -4,6 +4,7 @@
 #include "cli/application_program.h"
 #include "cli/calculate_command.h"
 #include "cli/json_input.h"
+#include "cli/plain_json.h"
 #include "cli/script.h"
 #include "cli/script_runner.h"
 
@@ -24,6 +25,16 @@ void require(bool holds) {
 
 std::size_t lineCount(const std::string& text) {
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// The quick reader of plain requests reads exactly what the general parser reads, or nothing.
+void fuzzPlainReader(const std::string& input) {
+    std::istringstream lines(input);
+    for (std::string line; std::getline(lines, line);) {
+        if (const auto plain = rac::cli::parsePlainObject(line)) {
+            require(*plain == Json::parse(line));
+        }
+    }
 }
 
 // Every line is an answer or an error, and the status and the error stream say the same.
@@ -79,6 +90,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const std::string input(reinterpret_cast<const char*>(data) + 1, size - 1);
     if (data[0] % 2 == 0) {
+        fuzzPlainReader(input);
         fuzzCalculate(input);
     } else {
         fuzzScript(input);

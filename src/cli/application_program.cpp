@@ -10,8 +10,13 @@ class ApplicationProgram final : public Program {
   public:
     explicit ApplicationProgram(platform::Services services) : application_(services) {
         application_.start();
+        application_.takeSnapshot();
     }
     platform::Form* form(std::string_view name) override { return application_.form(name); }
+    bool restart() override {
+        application_.restoreSnapshot();
+        return true;
+    }
 
   private:
     mainscreen::Application application_;

@@ -8,7 +8,7 @@ namespace rac::cli {
 
 namespace {
 
-OrderedJson answer(const Record& record, const Launcher& launch) {
+std::string answer(const Record& record, CalculateSession& session) {
     if (!record.error.empty()) {
         throw InputError(record.error);
     }
@@ -18,7 +18,7 @@ OrderedJson answer(const Record& record, const Launcher& launch) {
     } catch (const JsonSyntaxError& error) {
         throw JsonSyntaxError(error.what(), record.line + error.line() - 1);
     }
-    return outcomeJson(calculate(readCalculateRequest(request), launch));
+    return outcomeText(session.calculate(readCalculateRequest(request)));
 }
 
 std::string located(long line, std::string_view problem) {
@@ -29,11 +29,12 @@ std::string located(long line, std::string_view problem) {
 
 int runCalculate(std::istream& in, std::ostream& out, std::ostream& err, const Launcher& launch) {
     RecordReader records(in);
+    CalculateSession session(launch);
     bool failed = false;
     while (const auto record = records.next()) {
         std::string error;
         try {
-            out << jsonText(answer(*record, launch)) << '\n';
+            out << answer(*record, session) << '\n';
         } catch (const JsonSyntaxError& syntax) {
             error = located(syntax.line(), syntax.what());
         } catch (const InputError& input) {

@@ -78,6 +78,7 @@ bool enter(Form& form, const std::string& name, const std::string& text) {
 }
 
 void readResults(const Form& form, CalculateOutcome& outcome) {
+    outcome.fields.reserve(mainscreen::CalculateResultControls().size());
     for (const std::string_view name : mainscreen::CalculateResultControls()) {
         outcome.fields.emplace_back(name, form.at(name).text());
     }
@@ -85,10 +86,26 @@ void readResults(const Form& form, CalculateOutcome& outcome) {
 
 } // namespace
 
-CalculateOutcome calculate(const CalculateRequest& request, const Launcher& launch) {
-    platform::RecordingServices services;
-    const auto program = launch(services.services());
-    Form& form = formOf(*program, mainForm);
+CalculateSession::CalculateSession(Launcher launch) : launch_(std::move(launch)) {}
+
+CalculateSession::~CalculateSession() = default;
+
+Program& CalculateSession::startedProgram() {
+    if (program_ != nullptr && finished_ && program_->restart()) {
+        // A request shows message boxes and lets pending events through, and reaches no other
+        // service: its messages are all there is to clear.
+        services_->messages.clear();
+        return *program_;
+    }
+    program_.reset(); // before the services it runs on
+    services_ = std::make_unique<platform::RecordingServices>();
+    program_ = launch_(services_->services());
+    return *program_;
+}
+
+CalculateOutcome CalculateSession::calculate(const CalculateRequest& request) {
+    Form& form = formOf(startedProgram(), mainForm);
+    finished_ = false;
 
     choose(form, modeMenu(request.mode));
     if (request.mode == Mode::Selection) {
@@ -108,20 +125,41 @@ CalculateOutcome calculate(const CalculateRequest& request, const Launcher& laun
     if (outcome.aborted && focus != nullptr && focus->name() != calculateButton) {
         outcome.focus = focus->name();
     }
-    outcome.messages = services.messages.shown();
+    outcome.messages = services_->messages.shown();
     readResults(form, outcome);
+    finished_ = true;
     return outcome;
 }
 
-OrderedJson outcomeJson(const CalculateOutcome& outcome) {
-    OrderedJson fields = OrderedJson::object();
-    for (const auto& [name, text] : outcome.fields) {
-        fields[name] = text;
+CalculateOutcome calculate(const CalculateRequest& request, const Launcher& launch) {
+    return CalculateSession(launch).calculate(request);
+}
+
+std::string outcomeText(const CalculateOutcome& outcome) {
+    constexpr std::size_t usualLength = 2048; // the fields and a message or two
+    std::string text;
+    text.reserve(usualLength);
+    text += R"({"aborted":)";
+    text += outcome.aborted ? "true" : "false";
+    text += R"(,"messages":)";
+    appendMessages(text, outcome.messages);
+    text += R"(,"focus":)";
+    if (outcome.focus) {
+        appendQuoted(text, *outcome.focus);
+    } else {
+        text += "null";
     }
-    return {{"aborted", outcome.aborted},
-            {"messages", messagesJson(outcome.messages)},
-            {"focus", outcome.focus ? OrderedJson(*outcome.focus) : OrderedJson(nullptr)},
-            {"fields", std::move(fields)}};
+    text += R"(,"fields":{)";
+    std::string_view separator;
+    for (const auto& [name, shown] : outcome.fields) {
+        text += separator;
+        separator = ",";
+        appendQuoted(text, name);
+        text += ':';
+        appendQuoted(text, shown);
+    }
+    text += "}}";
+    return text;
 }
 
 } // namespace rac::cli

@@ -4,6 +4,7 @@
 #include "cli/program.h"
 #include "platform/message_box.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
@@ -22,13 +23,35 @@ struct CalculateOutcome {
     std::vector<std::pair<std::string, std::string>> fields;
 };
 
-// Runs one request on a freshly launched program as a user at the main screen would: chooses
-// mode and target from the menus, enters the fields, presses Calculate. Throws InputError for a
-// request the screen does not let a user carry out, and PlatformError for a control or list item
-// that does not exist.
+// Runs requests one after another, each on the program as it stands after start-up, as a user at
+// the main screen would: chooses mode and target from the menus, enters the fields, presses
+// Calculate. The program is launched once and restarted for each later request; a program that
+// cannot restart, or one a request failed on, is launched afresh for the next.
+class CalculateSession {
+  public:
+    explicit CalculateSession(Launcher launch);
+    ~CalculateSession();
+    CalculateSession(const CalculateSession&) = delete;
+    CalculateSession& operator=(const CalculateSession&) = delete;
+
+    // Throws InputError for a request the screen does not let a user carry out, and
+    // PlatformError for a control or list item that does not exist.
+    CalculateOutcome calculate(const CalculateRequest& request);
+
+  private:
+    Program& startedProgram();
+
+    Launcher launch_;
+    std::unique_ptr<platform::RecordingServices> services_;
+    std::unique_ptr<Program> program_;
+    bool finished_ = false; // the last request ran to its end on program_
+};
+
+// One request on a freshly launched program.
 CalculateOutcome calculate(const CalculateRequest& request, const Launcher& launch);
 
-// {"aborted", "messages", "focus", "fields"}
-OrderedJson outcomeJson(const CalculateOutcome& outcome);
+// {"aborted", "messages", "focus", "fields"} as one line of JSON text, written directly rather than
+// built as a JSON value: a batch writes one for every request.
+std::string outcomeText(const CalculateOutcome& outcome);
 
 } // namespace rac::cli

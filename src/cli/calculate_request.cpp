@@ -93,18 +93,25 @@ CalculateRequest readCalculateRequest(const Json& value) {
     if (!request.has("fields")) {
         return parsed;
     }
-    const ObjectReader fields(request.at("fields"), "\"fields\"");
+    const ObjectReader fields(request.at("fields"), "\"fields\""); // refuses a non-object
     const auto& order = CalculateInputOrder();
+    std::vector<const std::string*> texts(order.size(), nullptr); // by position in the order
     for (const auto& [name, text] : request.at("fields").items()) {
-        if (std::find(order.begin(), order.end(), name) == order.end()) {
+        const auto position = std::find(order.begin(), order.end(), name);
+        if (position == order.end()) {
             throw InputError(inQuotes(name) + " is not an entry field of frmMain");
         }
         requireEntry(parsed, name);
-        requireText(text, "the text of " + inQuotes(name));
+        if (!text.is_string()) { // the message is put together only when it is needed
+            requireText(text, "the text of " + inQuotes(name));
+        }
+        texts[static_cast<std::size_t>(position - order.begin())] =
+            &text.get_ref<const std::string&>();
     }
-    for (const std::string& name : order) {
-        if (fields.has(name)) {
-            parsed.fields.emplace_back(name, request.at("fields").at(name).get<std::string>());
+    parsed.fields.reserve(request.at("fields").size());
+    for (std::size_t i = 0; i < order.size(); ++i) {
+        if (texts[i] != nullptr) {
+            parsed.fields.emplace_back(order[i], *texts[i]);
         }
     }
     return parsed;

@@ -1,5 +1,6 @@
 #include "cli/json_input.h"
 
+#include "cli/plain_json.h"
 #include "platform/utf8.h"
 
 #include <algorithm>
@@ -43,6 +44,26 @@ std::size_t characterLength(std::string_view text) {
     return 0;
 }
 
+// Valid UTF-8 without control characters, quotes or backslashes is written as it is: the common
+// case, quoted without building a JSON value. Plain ASCII is told apart first, without decoding.
+bool standsForItself(std::string_view text) {
+    const auto plain = [](char32_t c) { return c >= U' ' && c != U'"' && c != U'\\' && c != 0x7F; };
+    bool ascii = true;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte >= 0x80) {
+            ascii = false;
+        } else if (!plain(byte)) {
+            return false;
+        }
+    }
+    if (ascii) {
+        return true;
+    }
+    const auto characters = platform::utf8::decode(text);
+    return characters && std::all_of(characters->begin(), characters->end(), plain);
+}
+
 std::string keyList(const std::vector<std::string_view>& keys) {
     std::string list;
     for (const std::string_view key : keys) {
@@ -60,7 +81,14 @@ Json parseJson(std::string_view text) {
         }
         return true;
     };
+    if (auto plain = parsePlainObject(text)) {
+        return std::move(*plain);
+    }
     try {
+        // Watching the depth slows the parser down: only a text that may go too deep is watched.
+        if (nestingOf(text).deepest <= maxJsonDepth) {
+            return Json::parse(text);
+        }
         return Json::parse(text, limitDepth);
     } catch (const TooDeep&) {
         throw JsonSyntaxError(
@@ -70,6 +98,29 @@ Json parseJson(std::string_view text) {
     } catch (const Json::exception& error) { // a number beyond the range of a double
         throw JsonSyntaxError("malformed JSON: " + problemOf(error), 1);
     }
+}
+
+Nesting nestingOf(std::string_view text) {
+    Nesting nesting;
+    bool escaped = false;
+    for (const char c : text) {
+        if (nesting.inString) {
+            if (escaped) {
+                escaped = false;
+            } else if (c == '\\') {
+                escaped = true;
+            } else if (c == '"') {
+                nesting.inString = false;
+            }
+        } else if (c == '"') {
+            nesting.inString = true;
+        } else if (c == '{' || c == '[') {
+            nesting.deepest = std::max(nesting.deepest, ++nesting.last);
+        } else if (c == '}' || c == ']') {
+            nesting.lowest = std::min(nesting.lowest, --nesting.last);
+        }
+    }
+    return nesting;
 }
 
 std::string printable(std::string_view text, std::size_t limit) {
@@ -92,8 +143,20 @@ std::string printable(std::string_view text, std::size_t limit) {
     return shown;
 }
 
+void appendQuoted(std::string& out, std::string_view text) {
+    if (!standsForItself(text)) {
+        out += jsonText(OrderedJson(std::string(text)));
+        return;
+    }
+    out += '"';
+    out += text;
+    out += '"';
+}
+
 std::string inQuotes(std::string_view text) {
-    return jsonText(OrderedJson(std::string(text)));
+    std::string quoted;
+    appendQuoted(quoted, text);
+    return quoted;
 }
 
 std::string jsonText(const OrderedJson& value, int indent) {

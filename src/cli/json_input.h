@@ -37,6 +37,17 @@ inline constexpr int maxJsonDepth = 64;
 // One JSON text (surrounding blanks allowed). Throws JsonSyntaxError.
 Json parseJson(std::string_view text);
 
+// How objects and arrays nest along a JSON text, strings left out. A parser reaches no depth that
+// this count misses: it gets there only through a well-formed beginning, whose strings are where
+// the count finds them.
+struct Nesting {
+    long deepest = 0;      // the most objects and arrays open at once
+    long lowest = 0;       // below 0 when more are closed than opened
+    long last = 0;         // open at the end
+    bool inString = false; // the text ends inside a string
+};
+Nesting nestingOf(std::string_view text);
+
 // The text as a JSON string literal: quotes added, control characters escaped, bytes that are not
 // UTF-8 replaced. Used for every user-supplied name quoted in a message.
 std::string inQuotes(std::string_view text);
@@ -47,6 +58,10 @@ std::string printable(std::string_view text, std::size_t limit = 1000);
 
 // The output as one JSON text; bytes that are not UTF-8 are replaced rather than refused.
 std::string jsonText(const OrderedJson& value, int indent = -1);
+
+// inQuotes appended to out. A batch writes its answers so, one for each request: most texts are
+// plain and are copied as they are.
+void appendQuoted(std::string& out, std::string_view text);
 
 // The members of a JSON object of the input, checked as they are read. `owner` names the object in
 // messages ("the request", "a pick action").

@@ -10,22 +10,55 @@ std::string_view buttonName(platform::MessageButton button) {
     return button == platform::MessageButton::Help ? "Help" : "OK";
 }
 
+std::string_view iconName(platform::MessageIcon icon) {
+    return icon == platform::MessageIcon::Information ? "information" : "none";
+}
+
+bool hasHelp(const platform::Message& message) {
+    return std::find(message.buttons.begin(), message.buttons.end(),
+                     platform::MessageButton::Help) != message.buttons.end();
+}
+
 OrderedJson messageJson(const platform::Message& message) {
     OrderedJson buttons = OrderedJson::array();
     for (const auto button : message.buttons) {
         buttons.push_back(buttonName(button));
     }
-    OrderedJson shown{
-        {"title", message.title},
-        {"text", message.text},
-        {"icon", message.icon == platform::MessageIcon::Information ? "information" : "none"},
-        {"buttons", std::move(buttons)}};
-    const bool hasHelp = std::find(message.buttons.begin(), message.buttons.end(),
-                                   platform::MessageButton::Help) != message.buttons.end();
-    if (hasHelp) {
+    OrderedJson shown{{"title", message.title},
+                      {"text", message.text},
+                      {"icon", iconName(message.icon)},
+                      {"buttons", std::move(buttons)}};
+    if (hasHelp(message)) {
         shown["help"] = {{"file", message.helpFile}, {"context", message.helpContext}};
     }
     return shown;
+}
+
+void appendMessage(std::string& out, const platform::Message& message) {
+    out += R"({"title":)";
+    appendQuoted(out, message.title);
+    out += R"(,"text":)";
+    appendQuoted(out, message.text);
+    out += R"(,"icon":")";
+    out += iconName(message.icon);
+    out += R"(","buttons":[)";
+    std::string_view separator;
+    for (const auto button : message.buttons) {
+        out += separator;
+        separator = ",";
+        out += '"';
+        out += buttonName(button);
+        out += '"';
+    }
+    out += ']';
+    if (hasHelp(message)) {
+        out += R"(,"help":{"file":)";
+        appendQuoted(out, message.helpFile);
+        out += R"(,"context":)";
+        out += std::to_string(message.helpContext);
+        out += '}';
+    }
+    out += '}';
 }
 
 } // namespace
@@ -36,6 +69,17 @@ OrderedJson messagesJson(const std::vector<platform::Message>& messages) {
         list.push_back(messageJson(message));
     }
     return list;
+}
+
+void appendMessages(std::string& out, const std::vector<platform::Message>& messages) {
+    out += '[';
+    std::string_view separator;
+    for (const auto& message : messages) {
+        out += separator;
+        separator = ",";
+        appendMessage(out, message);
+    }
+    out += ']';
 }
 
 OrderedJson formDumpJson(const platform::FormDump& dump) {

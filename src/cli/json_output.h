@@ -4,6 +4,7 @@
 #include "platform/message_box.h"
 #include "platform/screen_dump.h"
 
+#include <string>
 #include <vector>
 
 // How the commands write what the screens showed.
@@ -12,6 +13,9 @@ namespace rac::cli {
 // {"title", "text", "icon": "information" | "none", "buttons": ["OK", "Help"]}, plus
 // "help": {"file", "context"} when the box has a Help button.
 OrderedJson messagesJson(const std::vector<platform::Message>& messages);
+// The same list appended to out as compact JSON text, written directly: a batch writes the
+// messages of every request.
+void appendMessages(std::string& out, const std::vector<platform::Message>& messages);
 
 // {"@state": ..., control: {field: value, ...}, ...} in the order the form added its controls.
 OrderedJson formDumpJson(const platform::FormDump& dump);

@@ -16,27 +16,8 @@ bool blank(std::string_view text) {
 
 // The line begins an object or array that it does not close (outside strings).
 bool leavesValueOpen(std::string_view text) {
-    long depth = 0;
-    bool inString = false;
-    bool escaped = false;
-    for (const char c : text) {
-        if (inString) {
-            if (escaped) {
-                escaped = false;
-            } else if (c == '\\') {
-                escaped = true;
-            } else if (c == '"') {
-                inString = false;
-            }
-        } else if (c == '"') {
-            inString = true;
-        } else if (c == '{' || c == '[') {
-            ++depth;
-        } else if ((c == '}' || c == ']') && --depth < 0) {
-            return false;
-        }
-    }
-    return depth > 0 && !inString;
+    const Nesting nesting = nestingOf(text);
+    return nesting.lowest >= 0 && nesting.last > 0 && !nesting.inString;
 }
 
 bool wholeObject(const Line& line) {
@@ -77,7 +58,7 @@ std::optional<Line> RecordReader::nextRequestLine() {
 }
 
 std::optional<Record> RecordReader::next() {
-    const auto line = nextRequestLine();
+    auto line = nextRequestLine();
     if (!line) {
         return std::nullopt;
     }
@@ -86,7 +67,7 @@ std::optional<Record> RecordReader::next() {
     }
     if (formKnown_ || !leavesValueOpen(line->text)) {
         formKnown_ = true;
-        return Record{line->number, line->text, {}};
+        return Record{line->number, std::move(line->text), {}};
     }
     formKnown_ = true;
     auto second = lines_.next();
