@@ -68,9 +68,13 @@ struct CommandSyntax {
     Command run;
 };
 
-int badUsage(std::ostream& err, const std::string& problem) {
-    err << "rac-cli: " << problem << '\n' << usage;
+int failed(std::ostream& err, std::string_view problem, std::string_view then = {}) {
+    err << "rac-cli: " << problem << '\n' << then;
     return usageStatus;
+}
+
+int badUsage(std::ostream& err, const std::string& problem) {
+    return failed(err, problem, usage);
 }
 
 int runOn(const CommandSyntax& command, const std::vector<std::string>& args, std::istream& in,
@@ -90,13 +94,12 @@ int runOn(const CommandSyntax& command, const std::vector<std::string>& args, st
     }
     std::error_code error;
     if (std::filesystem::is_directory(args[1], error)) {
-        err << "rac-cli: cannot read " << inQuotes(args[1]) << ": it is a folder\n";
-        return usageStatus;
+        return failed(err, "cannot read " + inQuotes(args[1]) + ": it is a folder");
     }
     std::ifstream file(args[1], std::ios::binary);
     if (!file) {
-        err << "rac-cli: cannot open " << inQuotes(args[1]) << ": " << std::strerror(errno) << '\n';
-        return usageStatus;
+        const std::string reason = std::strerror(errno); // before anything else can change errno
+        return failed(err, "cannot open " + inQuotes(args[1]) + ": " + reason);
     }
     return command.run(file, out, err, launch);
 }
@@ -119,8 +122,7 @@ int runCommandLine(const std::vector<std::string>& args, std::istream& in, std::
             try {
                 return runOn(command, args, in, out, err, launch);
             } catch (const std::exception& fault) {
-                err << "rac-cli: " << printable(fault.what()) << '\n';
-                return usageStatus;
+                return failed(err, printable(fault.what()));
             }
         }
     }

@@ -13,23 +13,23 @@ namespace {
 
 struct VerbSyntax {
     Verb verb;
-    const char* name;
-    std::vector<std::string_view> keys; // the verb's own key first
+    std::vector<std::string_view> keys; // the verb's own key, its name, first
+    std::string_view name() const { return keys.front(); }
 };
 
 const std::array<VerbSyntax, 11>& verbs() {
     static const std::array<VerbSyntax, 11> table{{
-        {Verb::Set, "set", {"set", "text"}},
-        {Verb::Type, "type", {"type", "text"}},
-        {Verb::Pick, "pick", {"pick", "item", "index"}},
-        {Verb::Click, "click", {"click"}},
-        {Verb::Toolbar, "toolbar", {"toolbar", "button"}},
-        {Verb::Focus, "focus", {"focus"}},
-        {Verb::Leave, "leave", {"leave"}},
-        {Verb::Tick, "tick", {"tick", "count"}},
-        {Verb::Answer, "answer", {"answer"}},
-        {Verb::Close, "close", {"close"}},
-        {Verb::Dump, "dump", {"dump"}},
+        {Verb::Set, {"set", "text"}},
+        {Verb::Type, {"type", "text"}},
+        {Verb::Pick, {"pick", "item", "index"}},
+        {Verb::Click, {"click"}},
+        {Verb::Toolbar, {"toolbar", "button"}},
+        {Verb::Focus, {"focus"}},
+        {Verb::Leave, {"leave"}},
+        {Verb::Tick, {"tick", "count"}},
+        {Verb::Answer, {"answer"}},
+        {Verb::Close, {"close"}},
+        {Verb::Dump, {"dump"}},
     }};
     return table;
 }
@@ -37,19 +37,19 @@ const std::array<VerbSyntax, 11>& verbs() {
 const VerbSyntax& verbOf(const ObjectReader& action) {
     const VerbSyntax* found = nullptr;
     for (const VerbSyntax& syntax : verbs()) {
-        if (!action.has(syntax.name)) {
+        if (!action.has(syntax.name())) {
             continue;
         }
         if (found != nullptr) {
-            throw InputError("one step takes one action, not both " + inQuotes(found->name) +
-                             " and " + inQuotes(syntax.name));
+            throw InputError("one step takes one action, not both " + inQuotes(found->name()) +
+                             " and " + inQuotes(syntax.name()));
         }
         found = &syntax;
     }
     if (found == nullptr) {
         std::string names;
         for (const VerbSyntax& syntax : verbs()) {
-            names += (names.empty() ? "" : ", ") + std::string(syntax.name);
+            names += (names.empty() ? "" : ", ") + std::string(syntax.name());
         }
         throw InputError("no action: a step is one of " + names);
     }
@@ -103,11 +103,11 @@ Action readAction(const Json& value) {
     switch (syntax.verb) {
     case Verb::Set:
     case Verb::Type:
-        readAddress(step, syntax.name, action);
+        readAddress(step, syntax.name(), action);
         action.text = step.text("text");
         break;
     case Verb::Pick:
-        readAddress(step, syntax.name, action);
+        readAddress(step, syntax.name(), action);
         if (step.has("item") == step.has("index")) {
             throw InputError("\"pick\" takes either \"item\" or \"index\"");
         }
@@ -122,7 +122,7 @@ Action readAction(const Json& value) {
         action.number = step.wholeNumber("button", 1, std::numeric_limits<int>::max());
         break;
     case Verb::Tick:
-        readAddress(step, syntax.name, action);
+        readAddress(step, syntax.name(), action);
         action.number = step.has("count") ? step.wholeNumber("count", 0, maxTicks) : 1;
         break;
     case Verb::Answer:
@@ -144,7 +144,7 @@ Action readAction(const Json& value) {
     case Verb::Click:
     case Verb::Focus:
     case Verb::Leave:
-        readAddress(step, syntax.name, action);
+        readAddress(step, syntax.name(), action);
         break;
     }
     return action;

@@ -54,8 +54,7 @@ void setWaterProperties(CurrentCoil& coil, double temperature) {
 
 void CalcFluidProperties(CurrentCoil& coil, CalcStatus& status, std::string_view glycolSelect,
                          float glycolPercent, double temperature) {
-    // Three independent tests, in this order, as the original; a kind other than "EGS" or "PGS"
-    // with a non-zero percentage sets nothing.
+    // A kind other than "EGS" or "PGS" with a non-zero percentage sets nothing.
     if (glycolSelect == kEGS && glycolPercent != 0) {
         setGlycolProperties(coil, status, kEGSFunctions, glycolPercent, temperature);
     }

@@ -18,7 +18,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QWidget>
@@ -112,7 +111,7 @@ template <typename Action> void FormBinding::act(const Control& control, Action 
         reportFault(fault.what());
     }
     // The form may have refused or changed what the person did: the widget shows the model.
-    applyAll(control);
+    apply(control);
 }
 
 void FormBinding::setFaultReporter(FaultReporter reporter) {
@@ -170,14 +169,7 @@ std::vector<std::string> FormBinding::unbound() const {
 void FormBinding::bind(Control& control, QObject& object) {
     controlOf_.insert(&object, &control);
     objectOf_.insert(&control, &object);
-    {
-        const Applying applying(applying_);
-        const QSignalBlocker blocker(signalsToBlock(object));
-        applyAllProperties(object, control);
-    }
-    if (control.kind() == ControlKind::Timer) {
-        applyTimer(control);
-    }
+    apply(control);
     connectInput(control, object);
     watch(control, object);
 }
@@ -193,8 +185,6 @@ void FormBinding::connectInput(Control& control, QObject& object) {
         connect(combo, &QComboBox::activated, this, [this, &control, name](int index) {
             act(control, [&] { user::pickIndex(form_, name, index); });
         });
-    } else if (auto* button = qobject_cast<QPushButton*>(&object)) {
-        connect(button, &QPushButton::clicked, this, [this, &control] { buttonClicked(control); });
     } else if (auto* choice = qobject_cast<QAbstractButton*>(&object)) {
         connect(choice, &QAbstractButton::clicked, this,
                 [this, &control] { buttonClicked(control); });
@@ -220,22 +210,12 @@ void FormBinding::watch(Control& control, QObject& object) {
 void FormBinding::modelChanged(const Control* control, Property property) {
     if (control == nullptr) {
         applyForm(property);
-        return;
+    } else {
+        apply(*control, property);
     }
-    QObject* object = objectOf(*control);
-    if (object == nullptr) {
-        return;
-    }
-    if (control->kind() == ControlKind::Timer) {
-        applyTimer(*control);
-        return;
-    }
-    const Applying applying(applying_);
-    const QSignalBlocker blocker(signalsToBlock(*object));
-    applyProperty(*object, *control, property);
 }
 
-void FormBinding::applyAll(const Control& control) {
+void FormBinding::apply(const Control& control, std::optional<Property> property) {
     QObject* object = objectOf(control);
     if (object == nullptr) {
         return;
@@ -246,7 +226,11 @@ void FormBinding::applyAll(const Control& control) {
     }
     const Applying applying(applying_);
     const QSignalBlocker blocker(signalsToBlock(*object));
-    applyAllProperties(*object, control);
+    if (property) {
+        applyProperty(*object, control, *property);
+    } else {
+        applyAllProperties(*object, control);
+    }
 }
 
 void FormBinding::applyForm(Property property) {
@@ -331,7 +315,7 @@ void FormBinding::applyMousePointer() {
 void FormBinding::buttonClicked(Control& control) {
     if (refusedFocus_ == &control) {
         refusedFocus_ = nullptr; // the field being left kept the focus: the click does not land
-        applyAll(control);
+        apply(control);
         return;
     }
     act(control, [&] { user::click(form_, control.name()); });

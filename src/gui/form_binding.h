@@ -6,6 +6,7 @@
 #include <QObject>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -52,8 +53,9 @@ class FormBinding final : public QObject {
 
     // Model to widget.
     void modelChanged(const platform::Control* control, platform::Property property);
-    void apply(const platform::Control& control, platform::Property property);
-    void applyAll(const platform::Control& control);
+    // One property of the control's state to its object, or all of them.
+    void apply(const platform::Control& control,
+               std::optional<platform::Property> property = std::nullopt);
     void applyForm(platform::Property property);
     void applyState();
     void applyFocus();

@@ -38,6 +38,12 @@ QString toolbarName(int position) {
     return QStringLiteral("Toolbar1(%1)").arg(position);
 }
 
+QLineEdit* numberBox(FormWidgets& widgets, std::string_view name, int digits = 6) {
+    auto* box = widgets.take<QLineEdit>(name);
+    fitNumberBox(*box, digits);
+    return box;
+}
+
 } // namespace
 
 MainWindow::MainWindow(platform::Form& form) {
@@ -111,9 +117,8 @@ QGroupBox* MainWindow::airStateFrame(FormWidgets& widgets, std::string_view stat
     QGridLayout* grid = gridIn(*frame);
     int row = 0;
     for (const std::string_view quantity : {"DB", "WB", "RH"}) {
-        auto* box = widgets.take<QLineEdit>(named(named("txt", quantity), state));
-        fitNumberBox(*box, 6);
-        addRow(*grid, row++, *widgets.take(named(named("lbl", quantity), state)), *box);
+        addRow(*grid, row++, *widgets.take(named(named("lbl", quantity), state)),
+               *numberBox(widgets, named(named("txt", quantity), state)));
     }
     return frame;
 }
@@ -133,10 +138,8 @@ QGroupBox* MainWindow::schematicFrame(FormWidgets& widgets) {
     const auto ductRow = [&](std::string_view side) {
         auto* row = new QHBoxLayout;
         for (const std::string_view base : {"AirVol", "AirVel"}) {
-            auto* box = widgets.take<QLineEdit>(named(named("txt", base), side));
-            fitNumberBox(*box, 6);
             row->addWidget(widgets.take(named(named("lbl", base), side)));
-            row->addWidget(box);
+            row->addWidget(numberBox(widgets, named(named("txt", base), side)));
             row->addSpacing(16);
         }
         row->addStretch();
@@ -145,9 +148,8 @@ QGroupBox* MainWindow::schematicFrame(FormWidgets& widgets) {
     auto* totals = new QGridLayout;
     totals->setRowStretch(0, 1);
     for (const auto& [row, base] : {std::pair{1, "Effectiveness"}, std::pair{2, "Duty"}}) {
-        auto* box = widgets.take<QLineEdit>(named("txt", base));
-        fitNumberBox(*box, 6);
-        addRow(*totals, row, *widgets.take(named("lbl", base)), *box);
+        addRow(*totals, row, *widgets.take(named("lbl", base)),
+               *numberBox(widgets, named("txt", base)));
     }
     totals->setRowStretch(3, 1);
 
@@ -188,9 +190,7 @@ QGroupBox* MainWindow::coilFrame(FormWidgets& widgets, std::string_view side) {
     QGridLayout* grid = gridIn(*frame);
     const auto take = [&](std::string_view base) { return widgets.take(named(base, side)); };
     const auto number = [&](std::string_view base) {
-        auto* box = widgets.take<QLineEdit>(named(base, side));
-        fitNumberBox(*box, 6);
-        return box;
+        return numberBox(widgets, named(base, side));
     };
     int row = 0;
     addRow(*grid, row++, *take("lblCoilCode"), *take("txtCoilCode"), 2);
@@ -218,14 +218,11 @@ QGroupBox* MainWindow::fluidSideFrame(FormWidgets& widgets) {
     QGridLayout* grid = gridIn(*frame);
     int row = 0;
     for (const std::string_view base : {"FluidT1", "FluidT2", "FluidFlowRate"}) {
-        auto* box = widgets.take<QLineEdit>(named("txt", base));
-        fitNumberBox(*box, 6);
-        addRow(*grid, row++, *widgets.take(named("lbl", base)), *box, 2);
+        addRow(*grid, row++, *widgets.take(named("lbl", base)),
+               *numberBox(widgets, named("txt", base)), 2);
     }
-    auto* glycol = widgets.take<QLineEdit>("txtGlycol");
-    fitNumberBox(*glycol, 4);
     addRow(*grid, row, *widgets.take("lblGlycol"), *widgets.take("cmbGlycolSelect"));
-    grid->addWidget(glycol, row, 2);
+    grid->addWidget(numberBox(widgets, "txtGlycol", 4), row, 2);
     return frame;
 }
 
@@ -242,14 +239,11 @@ QGroupBox* MainWindow::fluidPressureDropFrame(FormWidgets& widgets) {
         const std::string maxName = side.empty() ? "txtTotalMaxPD" : named("txtFluidMaxPD", side);
         const std::string actualName =
             side.empty() ? "txtTotalActualPD" : named("txtActualFluidPD", side);
-        auto* max = widgets.take<QLineEdit>(maxName);
-        auto* actual = widgets.take<QLineEdit>(actualName);
-        fitNumberBox(*max, 5);
-        fitNumberBox(*actual, 5);
+        auto* max = numberBox(widgets, maxName, 5);
         keepPlaceWhenHidden(*max);
         grid->addWidget(widgets.take(label), row, 0);
         grid->addWidget(max, row, 1);
-        grid->addWidget(actual, row, 2);
+        grid->addWidget(numberBox(widgets, actualName, 5), row, 2);
         ++row;
     }
     return frame;

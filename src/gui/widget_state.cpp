@@ -74,15 +74,19 @@ void applyLocked(QObject& object, const Control& control) {
     }
 }
 
+void applyListIndex(QComboBox& combo, const Control& control) {
+    combo.setCurrentIndex(control.listIndex());
+    if (combo.isEditable()) {
+        combo.setEditText(toQt(control.text()));
+    }
+}
+
 void applyItems(QComboBox& combo, const Control& control) {
     combo.clear();
     for (const auto& item : control.items()) {
         combo.addItem(toQt(item));
     }
-    combo.setCurrentIndex(control.listIndex());
-    if (combo.isEditable()) {
-        combo.setEditText(toQt(control.text()));
-    }
+    applyListIndex(combo, control);
 }
 
 void applyText(QObject& object, const Control& control) {
@@ -179,10 +183,7 @@ void applyProperty(QObject& object, const Control& control, Property property) {
         break;
     case Property::ListIndex:
         if (auto* combo = qobject_cast<QComboBox*>(&object)) {
-            combo->setCurrentIndex(control.listIndex());
-            if (combo->isEditable()) {
-                combo->setEditText(toQt(control.text()));
-            }
+            applyListIndex(*combo, control);
         }
         break;
     case Property::Value:

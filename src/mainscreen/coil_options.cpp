@@ -33,12 +33,6 @@ std::vector<std::string> finDensities(int from, int to, bool withPlainTube = fal
     return items;
 }
 
-void refill(Control& list, const std::vector<std::string>& items, std::string_view selected) {
-    list.clearItems();
-    list.addItems(items);
-    list.setText(selected);
-}
-
 std::string_view withoutBlanks(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos) {
@@ -48,6 +42,12 @@ std::string_view withoutBlanks(std::string_view text) {
 }
 
 } // namespace
+
+void refill(Control& list, const std::vector<std::string>& items, std::string_view selected) {
+    list.clearItems();
+    list.addItems(items);
+    list.setText(selected);
+}
 
 void FrmMain::tubeDiameterClicked(Side side) {
     const CoilBlock& fields = block(side);

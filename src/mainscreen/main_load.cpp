@@ -46,16 +46,10 @@ void FrmMain::loadScreen() {
         tube.setListIndex(0);
     }
     for (const Side side : kBothSides) {
-        Control& mode = block(side).finDensitySelect;
-        mode.clearItems();
-        mode.addItems(kFinDensityModes);
-        mode.setText(kOptimise);
+        refill(block(side).finDensitySelect, kFinDensityModes, kOptimise);
     }
     for (const Side side : kBothSides) {
-        Control& mode = block(side).circuitTypeSelect;
-        mode.clearItems();
-        mode.addItems(kCircuitModes);
-        mode.setText(kOptimise);
+        refill(block(side).circuitTypeSelect, kCircuitModes, kOptimise);
     }
     // Chosen again although the tube size rule chose it already: its rule runs a second time.
     for (const Side side : kBothSides) {

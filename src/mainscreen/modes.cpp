@@ -96,16 +96,11 @@ void FrmMain::SetSelectionMode() {
     field.setText("");
     for (const Side side : kBothSides) {
         Control& finDensityMode = block(side).finDensitySelect;
-        finDensityMode.clearItems();
-        finDensityMode.addItems(kFinDensityModes);
-        finDensityMode.setText(kOptimise);
+        refill(finDensityMode, kFinDensityModes, kOptimise);
         setEntryStyle(finDensityMode);
     }
     for (const Side side : kBothSides) {
-        Control& circuitMode = block(side).circuitTypeSelect;
-        circuitMode.clearItems();
-        circuitMode.addItems(kCircuitModes);
-        circuitMode.setText(kOptimise);
+        refill(block(side).circuitTypeSelect, kCircuitModes, kOptimise);
     }
     showMaximumFluidPDs(true);
     ClearResults();
@@ -131,17 +126,10 @@ void FrmMain::SetRatingMode() {
     // Rating takes both coils as entered: no optimised fin density or circuiting.
     for (const Side side : kBothSides) {
         const CoilBlock& sideFields = block(side);
-        Control& finDensityMode = sideFields.finDensitySelect;
-        finDensityMode.clearItems();
-        finDensityMode.addItem(std::string(kFixed));
-        finDensityMode.setText(kFixed);
-        setResultStyle(finDensityMode);
-
-        Control& circuitMode = sideFields.circuitTypeSelect;
-        circuitMode.clearItems();
-        circuitMode.addItems({std::string(kFixed), std::string(kNumber)});
-        circuitMode.setText(kFixed);
-        setEntryStyle(circuitMode);
+        refill(sideFields.finDensitySelect, {std::string(kFixed)}, kFixed);
+        setResultStyle(sideFields.finDensitySelect);
+        refill(sideFields.circuitTypeSelect, {std::string(kFixed), std::string(kNumber)}, kFixed);
+        setEntryStyle(sideFields.circuitTypeSelect);
 
         sideFields.circuitType.setText("H");
     }

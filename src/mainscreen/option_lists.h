@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/control.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,5 +18,9 @@ inline const std::vector<std::string> kFinDensityModes{"Optimise", "Fixed", "Max
 inline const std::vector<std::string> kCircuitModes{"Optimise", "Fixed", "Number"};
 inline const std::vector<std::string> kCircuitTypes{"1B", "2B", "H", "P", "F", "Q", "D"};
 inline const std::vector<std::string> kGlycols{"EGS", "PGS"};
+
+// Replaces the items of a list and selects one of them.
+void refill(platform::Control& list, const std::vector<std::string>& items,
+            std::string_view selected);
 
 } // namespace rac::mainscreen

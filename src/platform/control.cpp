@@ -45,7 +45,7 @@ std::string Control::path() const {
 }
 
 void Control::require(Property property) const {
-    if ((propertyBits_ >> static_cast<unsigned>(property) & 1u) == 0) {
+    if ((propertyBits_ & propertyBit(property)) == 0) {
         throw PlatformError(path() + ": a " + std::string(kindName(kind_)) + " has no " +
                             std::string(propertyWord(property)));
     }
@@ -229,7 +229,7 @@ void Control::setToolTip(std::string toolTip) {
 
 void Control::restore(const ControlState& saved, std::uint32_t properties) {
     const auto back = [&](Property property, auto& field, const auto& value) {
-        if ((properties >> static_cast<unsigned>(property) & 1u) != 0) {
+        if ((properties & propertyBit(property)) != 0) {
             assign(field, value, property);
         }
     };

@@ -105,13 +105,13 @@ std::span<const Property> propertiesOf(ControlKind kind) {
 std::uint32_t propertyBits(ControlKind kind) {
     std::uint32_t bits = 0;
     for (const Property shown : propertiesOf(kind)) {
-        bits |= std::uint32_t{1} << static_cast<unsigned>(shown);
+        bits |= propertyBit(shown);
     }
     return bits;
 }
 
 bool hasProperty(ControlKind kind, Property property) {
-    return (propertyBits(kind) >> static_cast<unsigned>(property) & 1u) != 0;
+    return (propertyBits(kind) & propertyBit(property)) != 0;
 }
 
 bool takesFocus(ControlKind kind) {

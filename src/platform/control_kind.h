@@ -59,6 +59,9 @@ std::span<const Property> propertiesOf(ControlKind kind);
 bool hasProperty(ControlKind kind, Property property);
 // The same as bits, 1 << Property: a control works them out once and tests them at every setter.
 std::uint32_t propertyBits(ControlKind kind);
+constexpr std::uint32_t propertyBit(Property property) {
+    return std::uint32_t{1} << static_cast<unsigned>(property);
+}
 
 // Text boxes, lists, check boxes, option buttons and command buttons take the keyboard focus.
 bool takesFocus(ControlKind kind);

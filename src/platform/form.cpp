@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace rac::platform {
 
@@ -120,9 +121,9 @@ Control& Form::insert(ControlKind kind, std::string name, std::string arrayName,
     return control;
 }
 
+// The mutable lookups share the const ones: every control is created mutable by insert.
 Control* Form::find(std::string_view name) {
-    const auto found = byName_.find(name);
-    return found == byName_.end() ? nullptr : found->second;
+    return const_cast<Control*>(std::as_const(*this).find(name));
 }
 
 const Control* Form::find(std::string_view name) const {
@@ -131,10 +132,7 @@ const Control* Form::find(std::string_view name) const {
 }
 
 Control& Form::at(std::string_view name) {
-    if (Control* control = find(name)) {
-        return *control;
-    }
-    throw PlatformError(name_ + ": no control named " + quoted(name));
+    return const_cast<Control&>(std::as_const(*this).at(name));
 }
 
 const Control& Form::at(std::string_view name) const {

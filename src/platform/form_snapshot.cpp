@@ -28,7 +28,7 @@ void FormSnapshot::changed(const Control* control, Property property) {
     if (kept.changed == 0) {
         changed_.push_back(&kept);
     }
-    kept.changed |= std::uint32_t{1} << static_cast<unsigned>(property);
+    kept.changed |= propertyBit(property);
 }
 
 void FormSnapshot::restore() {

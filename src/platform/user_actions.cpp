@@ -26,6 +26,16 @@ bool acceptsTyping(const Control& control) {
     return control.kind() == ControlKind::TextBox || control.kind() == ControlKind::EditableList;
 }
 
+// The named control, whose kind must have the action.
+Control& actedOn(Form& form, std::string_view name, bool (*has)(const Control&),
+                 std::string_view action) {
+    Control& control = form.at(name);
+    if (!has(control)) {
+        refuse(control, action);
+    }
+    return control;
+}
+
 bool usable(const Form& form, const Control& control, bool needsUnlocked) {
     return form.reachable(control) && !(needsUnlocked && control.locked());
 }
@@ -119,10 +129,7 @@ bool pressToolbarButton(Form& form, int position) {
 }
 
 bool set(Form& form, std::string_view name, std::string_view text) {
-    Control& control = form.at(name);
-    if (!acceptsTyping(control)) {
-        refuse(control, "typed into");
-    }
+    Control& control = actedOn(form, name, acceptsTyping, "typed into");
     if (!approach(form, control, true)) {
         return false;
     }
@@ -131,10 +138,7 @@ bool set(Form& form, std::string_view name, std::string_view text) {
 }
 
 bool type(Form& form, std::string_view name, std::string_view text) {
-    Control& control = form.at(name);
-    if (!acceptsTyping(control)) {
-        refuse(control, "typed into");
-    }
+    Control& control = actedOn(form, name, acceptsTyping, "typed into");
     const auto keys = utf8::decode(text);
     if (!keys) {
         throw PlatformError(form.name() + "." + control.name() +
@@ -153,10 +157,7 @@ bool type(Form& form, std::string_view name, std::string_view text) {
 }
 
 bool pick(Form& form, std::string_view name, std::string_view item) {
-    Control& control = form.at(name);
-    if (!isList(control)) {
-        refuse(control, "picked from");
-    }
+    Control& control = actedOn(form, name, isList, "picked from");
     if (!positionOf(control, item)) {
         throw PlatformError(form.name() + "." + control.name() + ": the list has no item \"" +
                             std::string(item) + "\"");
@@ -173,10 +174,7 @@ bool pick(Form& form, std::string_view name, std::string_view item) {
 }
 
 bool pickIndex(Form& form, std::string_view name, int index) {
-    Control& control = form.at(name);
-    if (!isList(control)) {
-        refuse(control, "picked from");
-    }
+    Control& control = actedOn(form, name, isList, "picked from");
     const auto inRange = [&] { return index >= 0 && index < std::ssize(control.items()); };
     if (!inRange()) {
         throw PlatformError(form.name() + "." + control.name() + ": there is no item at position " +

@@ -5,7 +5,7 @@
 namespace rac::properties {
 
 // The powers are written as in the correlations (T^2, T^3, T^4), not in nested form, so that the
-// last digits are those of the original arithmetic.
+// last digits are those of the correlations' own arithmetic.
 
 double WaterDensity(double temperature) {
     const double t = temperature;
