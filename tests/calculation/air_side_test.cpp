@@ -25,8 +25,7 @@ RunAroundData Request(float supplyOn, float extractOn, float volSupply, float vo
 }
 
 TEST(TargetAirSide, AirOffHeatingKeepsEstimatedLoopTemperatures) {
-    EngineRun run;
-    run.ctx.data = Request(0, 20, 2.5f, 2.5f);
+    EngineRun run(Request(0, 20, 2.5f, 2.5f));
     run.ctx.data.DBSupplyOff = 10;
     CalcTargetAirSide(run.ctx, Target::AirOffDB);
     const RunAroundData& d = run.ctx.data;
@@ -40,8 +39,7 @@ TEST(TargetAirSide, AirOffHeatingKeepsEstimatedLoopTemperatures) {
 }
 
 TEST(TargetAirSide, AirOffCoolingTakesBothMidpoints) {
-    EngineRun run;
-    run.ctx.data = Request(30, 24, 2.5f, 2.5f);
+    EngineRun run(Request(30, 24, 2.5f, 2.5f));
     run.ctx.data.DBSupplyOff = 27;
     CalcTargetAirSide(run.ctx, Target::AirOffDB);
     const RunAroundData& d = run.ctx.data;
@@ -52,8 +50,7 @@ TEST(TargetAirSide, AirOffCoolingTakesBothMidpoints) {
 }
 
 TEST(TargetAirSide, DutyTargetCoolingNegatesTheDuty) {
-    EngineRun run;
-    run.ctx.data = Request(30, 22, 2.5f, 2.5f);
+    EngineRun run(Request(30, 22, 2.5f, 2.5f));
     run.ctx.data.Duty = 20;
     CalcTargetAirSide(run.ctx, Target::Duty);
     const RunAroundData& d = run.ctx.data;
@@ -64,8 +61,7 @@ TEST(TargetAirSide, DutyTargetCoolingNegatesTheDuty) {
 }
 
 TEST(TargetAirSide, EffectivenessTargetUsesTheSmallerAirVolume) {
-    EngineRun run;
-    run.ctx.data = Request(0, 20, 2.0f, 2.5f);
+    EngineRun run(Request(0, 20, 2.0f, 2.5f));
     run.ctx.data.Effectiveness = 60; // entered as a percentage
     CalcTargetAirSide(run.ctx, Target::Effectiveness);
     const RunAroundData& d = run.ctx.data;
@@ -80,8 +76,7 @@ TEST(TargetAirSide, EffectivenessTargetUsesTheSmallerAirVolume) {
 
 TEST(TargetAirSide, EqualAirOnTemperaturesStopBeforeAnyDivision) {
     for (Target target : {Target::Duty, Target::Effectiveness}) {
-        EngineRun run;
-        run.ctx.data = Request(20, 20, 2.5f, 2.5f);
+        EngineRun run(Request(20, 20, 2.5f, 2.5f));
         run.ctx.data.Duty = 10;
         run.ctx.data.Effectiveness = 50;
         CalcTargetAirSide(run.ctx, target);

@@ -8,13 +8,22 @@
 
 namespace rac::calculation {
 
+// What a run does as soon as it is made.
+enum class Action { None, Select, Rate };
+
 // One independent calculation with its recorded messages.
 struct EngineRun {
     platform::RecordingMessageSink sink;
     CalcContext ctx{sink};
 
-    EngineRun() = default;
-    explicit EngineRun(const RunAroundData& request) { ctx.data = request; }
+    explicit EngineRun(const RunAroundData& request, Action action = Action::None) {
+        ctx.data = request;
+        if (action == Action::Select) {
+            select();
+        } else if (action == Action::Rate) {
+            rate();
+        }
+    }
 
     void select(Target target = Target::AirOffDB) { SelectRunAround(ctx, target); }
     void rate() { RateRunAround(ctx); }

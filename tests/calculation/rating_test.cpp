@@ -30,14 +30,13 @@ TEST(RatingStep, ThresholdsInSinglePrecision) {
 }
 
 TEST(RateRunAround, SelectedPairRatesAtLeastItsSelectionTarget) {
-    EngineRun selection(StartupRequest());
-    selection.select();
+    EngineRun selection(StartupRequest(), Action::Select);
     ASSERT_FALSE(selection.ctx.CalcAbort);
     const RunAroundCoil& chosen = selection.ctx.data.Supply;
 
     EngineRun rating(RatingRequest(chosen.NumberRows, chosen.SelectedFinDensity,
-                                   chosen.SelectedCircuitType.c_str()));
-    rating.rate();
+                                   chosen.SelectedCircuitType.c_str()),
+                     Action::Rate);
     ASSERT_FALSE(rating.ctx.CalcAbort);
     const RunAroundData& d = rating.ctx.data;
     EXPECT_GE(d.Effectiveness, 0.5f);
@@ -53,8 +52,7 @@ TEST(RateRunAround, SelectedPairRatesAtLeastItsSelectionTarget) {
 TEST(RateRunAround, GenerousCoilsRateAtEightyPercentAndNoHigher) {
     RunAroundData request = RatingRequest(16, 14, "H");
     request.AirVolSupply = request.AirVolExtract = 0.2f;
-    EngineRun run(request);
-    run.rate();
+    EngineRun run(request, Action::Rate);
     ASSERT_FALSE(run.ctx.CalcAbort);
     EXPECT_EQ(numbers::format(run.ctx.data.Effectiveness * 100.0, numbers::Pattern::OneDecimal),
               "80.0");
@@ -63,8 +61,7 @@ TEST(RateRunAround, GenerousCoilsRateAtEightyPercentAndNoHigher) {
 TEST(RateRunAround, TooSmallCoilsAreUnsuitable) {
     RunAroundData request = RatingRequest(1, 4, "H");
     request.AirVolSupply = request.AirVolExtract = 8;
-    EngineRun run(request);
-    run.rate();
+    EngineRun run(request, Action::Rate);
     EXPECT_TRUE(run.ctx.CalcAbort);
     ASSERT_EQ(run.sink.shown().size(), 1u);
     EXPECT_EQ(run.sink.shown()[0].title, "Unsuitable Coil");
@@ -75,8 +72,7 @@ TEST(RateRunAround, CountedCircuitsAndBundleConnections) {
     RunAroundData request = RatingRequest(2, 10, "1B");
     request.Extract.CircuitTypeSelect = "Number";
     request.Extract.CircuitNumber = 13;
-    EngineRun run(request);
-    run.rate();
+    EngineRun run(request, Action::Rate);
     ASSERT_FALSE(run.ctx.CalcAbort);
     EXPECT_EQ(run.ctx.data.Supply.ConnectionSize, "15mm");
     EXPECT_EQ(run.ctx.data.Supply.Headers, 1);
@@ -86,22 +82,10 @@ TEST(RateRunAround, CountedCircuitsAndBundleConnections) {
 TEST(RateRunAround, EqualAirOnTemperaturesStopWithAMessageNotANumber) {
     RunAroundData request = RatingRequest(4, 10, "H");
     request.DBExtractOn = request.DBSupplyOn;
-    EngineRun run(request);
-    run.rate();
+    EngineRun run(request, Action::Rate);
     EXPECT_TRUE(run.ctx.CalcAbort);
     ASSERT_EQ(run.sink.shown().size(), 1u);
     EXPECT_EQ(run.sink.shown()[0].title, "Calculation Not Possible - Supply Coil");
-}
-
-TEST(RateRunAround, GlycolStopFromTheCoilEndsTheRating) {
-    RunAroundData request = RatingRequest(4, 10, "H");
-    request.GlycolPercent = 40;
-    request.DBSupplyOn = 40;
-    request.DBExtractOn = 60;
-    EngineRun run(request);
-    run.rate();
-    EXPECT_TRUE(run.ctx.CalcAbort);
-    EXPECT_EQ(run.titles(), std::vector<std::string>{"Glycol Not Appropriate"});
 }
 
 } // namespace

@@ -33,16 +33,14 @@ int RowIndex(int rows) {
 // the fewest rows it needs; the searched result must agree with them.
 void ExpectFirstFit(const RunAroundData& request, const std::string& mode, float maximum,
                     const std::vector<float>& allowed, const char* name) {
-    EngineRun searched(WithFins(request, mode, maximum));
-    searched.select();
+    EngineRun searched(WithFins(request, mode, maximum), Action::Select);
     ASSERT_FALSE(searched.ctx.CalcAbort) << name;
 
     for (CoilSide side : {CoilSide::Supply, CoilSide::Extract}) {
         int bestRows = 99;
         float bestFins = 0;
         for (float fins : allowed) {
-            EngineRun fixed(WithFins(request, "Fixed", fins));
-            fixed.select();
+            EngineRun fixed(WithFins(request, "Fixed", fins), Action::Select);
             if (fixed.ctx.CalcAbort) {
                 continue; // this fin density needs more than 16 rows
             }
@@ -59,8 +57,7 @@ void ExpectFirstFit(const RunAroundData& request, const std::string& mode, float
 }
 
 TEST(SelectRunAround, StartupSelectionCompletesQuietly) {
-    EngineRun run(StartupRequest());
-    run.select();
+    EngineRun run(StartupRequest(), Action::Select);
     EXPECT_FALSE(run.ctx.CalcAbort);
     EXPECT_TRUE(run.sink.shown().empty());
     const RunAroundData& d = run.ctx.data;
@@ -104,23 +101,20 @@ TEST(SelectRunAround, EasyDutyIsMetOnTheFirstTrial) {
     RunAroundData request = StartupRequest();
     request.DBSupplyOff = 4;
     request.AirVolSupply = request.AirVolExtract = 0.1f;
-    EngineRun run(request);
-    run.select();
+    EngineRun run(request, Action::Select);
     ASSERT_FALSE(run.ctx.CalcAbort);
     EXPECT_EQ(run.ctx.data.Supply.NumberRows, 1);
     EXPECT_EQ(run.ctx.data.Supply.SelectedFinDensity, 6.0f);
 
     request.Supply.FinMatType = "Aluminium vinyl coated 0.15 rippled";
-    EngineRun vinyl(request);
-    vinyl.select();
+    EngineRun vinyl(request, Action::Select);
     ASSERT_FALSE(vinyl.ctx.CalcAbort);
     EXPECT_EQ(vinyl.ctx.data.Supply.SelectedFinDensity, 8.0f);
 }
 
 TEST(SelectRunAround, FixedFinDensityWalksTheRowSequence) {
     for (float fins : {4.0f, 10.0f, 14.0f}) {
-        EngineRun run(WithFins(StartupRequest(), "Fixed", fins));
-        run.select();
+        EngineRun run(WithFins(StartupRequest(), "Fixed", fins), Action::Select);
         ASSERT_FALSE(run.ctx.CalcAbort) << fins;
         const int rows = run.ctx.data.Supply.NumberRows;
         EXPECT_LT(RowIndex(rows), 10) << rows; // never 5, 7, 9 ... rows
@@ -131,8 +125,7 @@ TEST(SelectRunAround, FixedFinDensityWalksTheRowSequence) {
 TEST(SelectRunAround, RowLimitOnSupplyStopsBeforeTheExtractCoil) {
     RunAroundData request = StartupRequest();
     request.DBSupplyOff = 19.5f;
-    EngineRun run(request);
-    run.select();
+    EngineRun run(request, Action::Select);
     EXPECT_TRUE(run.ctx.CalcAbort);
     ASSERT_EQ(run.titles().size(), 1u);
     EXPECT_EQ(run.titles()[0],
@@ -143,8 +136,7 @@ TEST(SelectRunAround, RowLimitOnSupplyStopsBeforeTheExtractCoil) {
 TEST(SelectRunAround, FinThicknessNoticeForThinAluminiumAtSixOrFewer) {
     RunAroundData request = WithFins(StartupRequest(), "Fixed", 6);
     request.Supply.FinMatType = request.Extract.FinMatType = "Aluminium 0.15 rippled";
-    EngineRun six(request);
-    six.select();
+    EngineRun six(request, Action::Select);
     EXPECT_FALSE(six.ctx.CalcAbort);
     ASSERT_EQ(six.sink.shown().size(), 2u);
     EXPECT_EQ(six.sink.shown()[0].title, "Fin Thickness Adjusted - Supply Coil.");
@@ -152,8 +144,7 @@ TEST(SelectRunAround, FinThicknessNoticeForThinAluminiumAtSixOrFewer) {
                                         "0.25mm to accommodate the selected fin spacing.");
     EXPECT_EQ(six.sink.shown()[1].title, "Fin Thickness Adjusted - Extract Coil");
 
-    EngineRun seven(WithFins(request, "Fixed", 7));
-    seven.select();
+    EngineRun seven(WithFins(request, "Fixed", 7), Action::Select);
     EXPECT_FALSE(seven.ctx.CalcAbort);
     EXPECT_TRUE(seven.sink.shown().empty());
 }
@@ -165,8 +156,7 @@ TEST(SelectRunAround, ExhaustedCircuitsOfTheSupplyDoNotLeakIntoTheExtract) {
     request.Supply.FluidMaxPD = 5;
     request.Extract.CircuitTypeSelect = "Fixed";
     request.Extract.CircuitType = "F";
-    EngineRun run(request);
-    run.select();
+    EngineRun run(request, Action::Select);
     EXPECT_FALSE(run.ctx.CalcAbort);
     EXPECT_EQ(run.titles(), std::vector<std::string>{"High Fluid Pressure Drop - Supply Coil"});
     EXPECT_EQ(run.ctx.data.Supply.NumberRows, 2);
@@ -178,8 +168,7 @@ TEST(SelectRunAround, FixedCircuitsOverTheMaximumAreReportedAndKept) {
     RunAroundData request = StartupRequest();
     request.Extract.CircuitTypeSelect = "Number";
     request.Extract.CircuitNumber = 2;
-    EngineRun run(request);
-    run.select();
+    EngineRun run(request, Action::Select);
     EXPECT_FALSE(run.ctx.CalcAbort);
     EXPECT_EQ(run.titles(),
               std::vector<std::string>{"Fluid Pressure Drop > Maximum Specified - Extract Coil"});
@@ -192,22 +181,22 @@ TEST(SelectRunAround, UncircuitableFixedTypeStopsTheCalculation) {
     request.DBSupplyOff = 4.5f; // two rows are enough
     request.Supply.CircuitTypeSelect = "Fixed";
     request.Supply.CircuitType = "Q";
-    EngineRun run(request);
-    run.select();
+    EngineRun run(request, Action::Select);
     EXPECT_TRUE(run.ctx.CalcAbort);
     EXPECT_EQ(run.titles(), std::vector<std::string>{"Coil Uncircuitable"});
 }
 
-TEST(SelectRunAround, GlycolOutsideItsRangeStopsTheCalculation) {
+TEST(SelectRunAround, GlycolOutsideItsRangeStopsSelectionAndRating) {
     RunAroundData request = StartupRequest();
     request.GlycolPercent = 30;
     request.DBSupplyOn = 30;
     request.DBSupplyOff = 40;
     request.DBExtractOn = 60;
-    EngineRun run(request);
-    run.select();
-    EXPECT_TRUE(run.ctx.CalcAbort);
-    EXPECT_EQ(run.titles(), std::vector<std::string>{"Glycol Not Appropriate"});
+    for (const Action action : {Action::Select, Action::Rate}) {
+        EngineRun run(request, action);
+        EXPECT_TRUE(run.ctx.CalcAbort);
+        EXPECT_EQ(run.titles(), std::vector<std::string>{"Glycol Not Appropriate"});
+    }
 }
 
 struct GuardCase {
@@ -234,8 +223,7 @@ TEST(SelectCoil, ZeroDivisorsStopWithAMessageNamingTheCoil) {
          "The fin type of this coil"},
     };
     for (const GuardCase& k : cases) {
-        EngineRun run(StartupRequest());
-        run.select();
+        EngineRun run(StartupRequest(), Action::Select);
         ASSERT_FALSE(run.ctx.CalcAbort);
         run.sink.clear();
         coil::CurrentCoil& c = run.ctx.coil; // the extract coil as last selected

@@ -49,7 +49,7 @@ class RequestGenerator {
         c.FluidMaxPD = typed(1, 100);
     }
 
-    RunAroundData request(bool rating, Target target) {
+    RunAroundData request(bool rating) {
         RunAroundData d = StartupRequest();
         d.DBSupplyOn = typed(-25, 45);
         d.DBExtractOn = typed(-25, 45);
@@ -69,7 +69,6 @@ class RequestGenerator {
         const char* glycols[] = {"EGS", "PGS"};
         d.GlycolSelect = glycols[pick(2)];
         d.GlycolPercent = pick(3) == 0 ? 0.0f : typed(5, 60);
-        (void)target;
         coil(d.Supply, rating);
         coil(d.Extract, rating);
         return d;
@@ -100,7 +99,7 @@ TEST(CalculationSweep, EveryRequestCompletesFiniteOrStopsWithAMessage) {
     for (int i = 0; i < 3000; ++i) {
         const bool rating = i % 4 == 3;
         const Target target = targets[i % 3];
-        EngineRun run(generator.request(rating, target));
+        EngineRun run(generator.request(rating));
         if (rating) {
             run.rate();
         } else {

@@ -50,50 +50,43 @@ CurrentCoil WaterCoil(float flowLitres, int16_t rows, float maxPD) {
     return c;
 }
 
-TEST(OptimiseCircuits, SkipsCandidatesOverTwoMetresPerSecond) {
-    // 13 "H" circuits of 12mm tube carry 2.7 l/s at 2.0 m/s; more flow skips "H".
-    CurrentCoil c = WaterCoil(3.0f, 4, 1000);
-    OptimiseCircuits(c);
-    EXPECT_EQ(c.CircuitType, "P");
-    EXPECT_EQ(c.Circuits, 17);
-    EXPECT_FALSE(c.CircuitsExhausted);
-    EXPECT_LE(c.FluidVelocity, 2.0f);
+TEST(OptimiseCircuits, FirstCandidateWithinTwoMetresPerSecondAndThePressureLimit) {
+    struct Row {
+        const char *name, *type;
+        float flow, maxPD;
+        int16_t rows, circuits;
+        bool exhausted;
+    };
+    const Row rows[] = {
+        {"fewest circuits under the limit", "H", 0.5f, 1000, 4, 13, false},
+        // 13 "H" circuits of 12mm tube carry 2.7 l/s at 2.0 m/s; more flow skips "H".
+        {"over 2 m/s skips H", "P", 3.0f, 1000, 4, 17, false},
+        {"all over the limit ends on the last", "D", 1.0f, 0.0001f, 8, 52, true},
+        {"a row count without candidates ends at once", "", 1.0f, 50, 5, 7, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        CurrentCoil c = WaterCoil(row.flow, row.rows, row.maxPD);
+        c.Circuits = 7;
+        c.CircuitsExhausted = !row.exhausted; // the flag of an earlier search must not survive
+        OptimiseCircuits(c);
+        EXPECT_EQ(c.CircuitType, row.type);
+        EXPECT_EQ(c.Circuits, row.circuits);
+        EXPECT_EQ(c.CircuitsExhausted, row.exhausted);
+        if (!row.exhausted) {
+            EXPECT_LE(c.FluidVelocity, 2.0f);
+            EXPECT_LT(c.FluidPD, c.MaxFluidPD);
+        }
+    }
 }
 
-TEST(OptimiseCircuits, TakesFewestCircuitsUnderThePressureLimit) {
-    CurrentCoil c = WaterCoil(0.5f, 4, 1000);
-    OptimiseCircuits(c);
-    EXPECT_EQ(c.CircuitType, "H");
-    EXPECT_LT(c.FluidPD, c.MaxFluidPD);
-
-    CurrentCoil tight = WaterCoil(0.5f, 4, 1000);
-    tight.MaxFluidPD = c.FluidPD; // "H" is not strictly below: the next candidate is taken
+TEST(OptimiseCircuits, ACandidateMustBeStrictlyBelowTheLimit) {
+    CurrentCoil h = WaterCoil(0.5f, 4, 1000);
+    OptimiseCircuits(h);
+    ASSERT_EQ(h.CircuitType, "H");
+    CurrentCoil tight = WaterCoil(0.5f, 4, h.FluidPD);
     OptimiseCircuits(tight);
     EXPECT_EQ(tight.CircuitType, "P");
-}
-
-TEST(OptimiseCircuits, EndsOnLastCandidateWhenAllAreOverTheLimit) {
-    CurrentCoil c = WaterCoil(1.0f, 8, 0.0001f);
-    OptimiseCircuits(c);
-    EXPECT_TRUE(c.CircuitsExhausted);
-    EXPECT_EQ(c.CircuitType, "D");
-    EXPECT_EQ(c.Circuits, 52);
-}
-
-TEST(OptimiseCircuits, RowCountWithoutCandidatesEndsAtOnce) {
-    CurrentCoil c = WaterCoil(1.0f, 5, 50);
-    c.Circuits = 13;
-    OptimiseCircuits(c);
-    EXPECT_TRUE(c.CircuitsExhausted);
-    EXPECT_EQ(c.CircuitType, "");
-    EXPECT_EQ(c.Circuits, 13);
-}
-
-TEST(OptimiseCircuits, ClearsTheExhaustedFlagOfAnEarlierSearch) {
-    CurrentCoil c = WaterCoil(0.5f, 4, 1000);
-    c.CircuitsExhausted = true;
-    OptimiseCircuits(c);
-    EXPECT_FALSE(c.CircuitsExhausted);
 }
 
 struct ConfigurationCase {

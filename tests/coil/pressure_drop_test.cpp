@@ -24,9 +24,7 @@ TEST(HeaderPressureDrop, SizesHeadersByFlowPerSection) {
     struct Row {
         const char* name;
         float flow;
-        int16_t sections;
-        int16_t index;
-        int16_t headers;
+        int16_t sections, index, headers;
         double velocity; // in each header, as the loss sees it
     };
     const Row rows[] = {
@@ -64,9 +62,7 @@ TEST(HeaderPressureDrop, NoSectionsEndsWithANonFiniteLossInsteadOfHanging) {
 
 TEST(FluidPressureDrop, TubesBendsAndHeaders) {
     struct Row {
-        const char* name;
-        const char* tube;
-        const char* circuitType;
+        const char *name, *tube, *circuitType;
         int16_t rows;
         float tubesHigh;
         int16_t circuits;
@@ -117,11 +113,9 @@ TEST(FluidPressureDrop, TubesBendsAndHeaders) {
 
 TEST(AirPressureDrop, LawByFinPatternAndTubeWithThinFinThickness) {
     struct Row {
-        const char* name;
-        const char* tube;
-        const char* fin;
+        const char *name, *tube, *fin;
         float finDensity;
-        double c;        // 0: plain tubes
+        double c;        // 0: plain tubes, NaN: no data
         double exponent; // of the gap ratio
         float thicknessBefore;
         double thicknessAfter;
@@ -150,6 +144,7 @@ TEST(AirPressureDrop, LawByFinPatternAndTubeWithThinFinThickness) {
         {"plain tubes", "12mm", "Copper 0.15 rippled", 0, 0, 0, 0.00015F, 0.00015},
         {"plain tubes of a thin aluminium type", "16mm", "Aluminium 0.15 rippled", 0, 0, 0,
          0.00015F, 0.00025},
+        {"unknown fin type", "12mm", "Brass 0.15 rippled", 10, std::nan(""), 0, 0.00015F, 0.00015},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -165,7 +160,10 @@ TEST(AirPressureDrop, LawByFinPatternAndTubeWithThinFinThickness) {
         coil.Rows = 6;
         coil.FaceVelocity = 2.5F;
         CalcAirPressureDrop(coil);
-
+        if (std::isnan(row.c)) {
+            EXPECT_TRUE(std::isnan(coil.TotalAirPD));
+            continue;
+        }
         const double perRow =
             row.c == 0 ? 0.22 * std::pow(3.7, 1.87)
                        : row.c * std::pow(3000.0, -0.36) *
@@ -177,21 +175,6 @@ TEST(AirPressureDrop, LawByFinPatternAndTubeWithThinFinThickness) {
         expectNear(coil.CoilAirPD, 6 * perRow, 1e-5);
         expectNear(coil.TotalAirPD, 20 * 1.25 * 1.25 + 6 * perRow, 1e-5);
     }
-}
-
-TEST(AirPressureDrop, UnknownFinTypeGivesNoNumber) {
-    CurrentCoil coil;
-    coil.TubeDiameter = "12mm";
-    coil.FinType = "Brass 0.15 rippled";
-    coil.FinDensity = 10;
-    coil.FinThickness = 0.00015F;
-    coil.TubeOD = 0.0123F;
-    coil.CoreVelocity = 3.7F;
-    coil.AirReynolds = 3000;
-    coil.AirDensity = 1.21F;
-    coil.Rows = 2;
-    CalcAirPressureDrop(coil);
-    EXPECT_TRUE(std::isnan(coil.TotalAirPD));
 }
 
 } // namespace

@@ -82,26 +82,24 @@ class ToyScreen : public ::testing::Test {
     std::vector<std::string> events;
 };
 
-TEST_F(ToyScreen, EveryControlFindsItsObjectByName) {
+TEST_F(ToyScreen, ModelReachesTheWidgetsWithoutFeedingBack) {
     build();
+    auto* edit = widget<QLineEdit>("txtA");
+    auto* list = widget<QComboBox>("cmbList");
     EXPECT_TRUE(binding->unbound().empty());
     EXPECT_EQ(window->windowTitle(), "Toy");
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(widget<QLineEdit>("txtA")->text(), "1");
-    EXPECT_EQ(widget<QComboBox>("cmbList")->count(), 3);
-    EXPECT_EQ(widget<QComboBox>("cmbList")->currentIndex(), -1);
+    EXPECT_EQ(edit->text(), "1");
+    EXPECT_EQ(list->count(), 3);
+    EXPECT_EQ(list->currentIndex(), -1);
     EXPECT_EQ(window->findChild<QAction*>("Toolbar1(1)")->toolTip(), "First");
     EXPECT_EQ(widget<StatusPanel>("StatusBar1(1)")->text(), "Ready");
-}
 
-TEST_F(ToyScreen, ModelChangesReachWidgetsWithoutFeedingBack) {
-    build();
     count("txtA", Event::Change);
     count("cmbList", Event::Click);
     count("chkBox", Event::Click);
-    QSignalSpy edited(widget<QLineEdit>("txtA"), &QLineEdit::textEdited);
-    QSignalSpy activated(widget<QComboBox>("cmbList"), &QComboBox::activated);
-
+    QSignalSpy edited(edit, &QLineEdit::textEdited);
+    QSignalSpy activated(list, &QComboBox::activated);
     form.at("txtA").setText("42");
     form.at("cmbList").setListIndex(2);
     form.at("chkBox").setValue(1);
@@ -109,27 +107,22 @@ TEST_F(ToyScreen, ModelChangesReachWidgetsWithoutFeedingBack) {
     form.at("txtB").setVisible(false);
     form.at("cmdGo").setEnabled(false);
     form.at("lblNote").setCaption("Changed");
-
     // One event per program change, from the model itself: the widgets' updates add none.
     EXPECT_EQ(events, (std::vector<std::string>{"txtA Change", "cmbList Click", "chkBox Click"}));
     EXPECT_EQ(edited.count(), 0);
     EXPECT_EQ(activated.count(), 0);
-    EXPECT_EQ(widget<QLineEdit>("txtA")->text(), "42");
-    EXPECT_EQ(widget<QComboBox>("cmbList")->currentText(), "three");
+    EXPECT_EQ(edit->text(), "42");
+    EXPECT_EQ(list->currentText(), "three");
     EXPECT_TRUE(widget<QCheckBox>("chkBox")->isChecked());
     EXPECT_TRUE(window->findChild<QAction*>("mnuMode")->isChecked());
     EXPECT_FALSE(widget<QLineEdit>("txtB")->isVisible());
     EXPECT_FALSE(widget<QPushButton>("cmdGo")->isEnabled());
     EXPECT_EQ(widget<QLabel>("lblNote")->text(), "Changed");
-}
 
-TEST_F(ToyScreen, ResultStyleIsBlackWhiteAndReadOnly) {
-    build();
     Control& box = form.at("txtA");
     box.setBackColour(platform::black);
     box.setForeColour(platform::white);
-    box.setLocked(true);
-    auto* edit = widget<QLineEdit>("txtA");
+    box.setLocked(true); // the style of a result
     EXPECT_EQ(edit->palette().color(QPalette::Base), QColor(Qt::black));
     EXPECT_EQ(edit->palette().color(QPalette::Text), QColor(Qt::white));
     EXPECT_TRUE(edit->isReadOnly());
@@ -137,10 +130,7 @@ TEST_F(ToyScreen, ResultStyleIsBlackWhiteAndReadOnly) {
     box.setLocked(false);
     EXPECT_FALSE(edit->isReadOnly());
     EXPECT_EQ(edit->focusPolicy(), Qt::StrongFocus);
-}
 
-TEST_F(ToyScreen, ShapesTakeTheirColoursAndVisibility) {
-    build();
     auto* duct = window->findChild<PaintedItem*>("shpDuct");
     QSignalSpy changed(duct, &PaintedItem::changed);
     form.at("shpDuct").setBackColour(platform::fromBgr(0x8080FF));
@@ -150,27 +140,11 @@ TEST_F(ToyScreen, ShapesTakeTheirColoursAndVisibility) {
     EXPECT_EQ(changed.count(), 2);
 }
 
-TEST_F(ToyScreen, TypingRunsTheKeyRuleThenOneChangePerKey) {
-    form.onKeyPress("txtB", [](Control&, char32_t& key) {
-        if (key == U'x') {
-            key = U'y'; // a rule that replaces a key
-        }
-    });
-    build();
-    count("txtB", Event::Change);
-    auto* edit = widget<QLineEdit>("txtB");
-    edit->setFocus();
-    QTest::keyClicks(edit, "2x5");
-    EXPECT_EQ(form.at("txtB").text(), "2y5");
-    EXPECT_EQ(edit->text(), "2y5");
-    EXPECT_EQ(events.size(), 3u);
-    QTest::keyClick(edit, Qt::Key_Backspace);
-    EXPECT_EQ(form.at("txtB").text(), "2y");
-}
-
-TEST_F(ToyScreen, EnterTurnedIntoBellInsertsNothingAndPressesNothing) {
+TEST_F(ToyScreen, KeyRuleReplacesKeysAndEnterTurnedIntoBellDoesNothing) {
     form.onKeyPress("txtA", [](Control&, char32_t& key) {
-        if (key == U'\r') {
+        if (key == U'x') {
+            key = U'y';
+        } else if (key == U'\r') {
             key = 7;
         }
     });
@@ -188,9 +162,16 @@ TEST_F(ToyScreen, EnterTurnedIntoBellInsertsNothingAndPressesNothing) {
     EXPECT_EQ(plainReturn.count(), 1); // without the rule Enter reaches the widget
     EXPECT_EQ(form.at("txtA").text(), "1");
     EXPECT_TRUE(events.empty());
+
+    QTest::keyClicks(guarded, "2x5");
+    EXPECT_EQ(form.at("txtA").text(), "12y5");
+    EXPECT_EQ(guarded->text(), "12y5");
+    EXPECT_EQ(events.size(), 3u); // one change per key
+    QTest::keyClick(guarded, Qt::Key_Backspace);
+    EXPECT_EQ(form.at("txtA").text(), "12y");
 }
 
-TEST_F(ToyScreen, PickingAnItemRunsClickEvenForTheItemShown) {
+TEST_F(ToyScreen, ListPicksClickUnlessLockedEmptyingDoesNotTypingAddsNoItem) {
     build();
     count("cmbList", Event::Click);
     auto* combo = widget<QComboBox>("cmbList");
@@ -201,84 +182,75 @@ TEST_F(ToyScreen, PickingAnItemRunsClickEvenForTheItemShown) {
     EXPECT_EQ(form.at("cmbList").text(), "two");
     emit combo->activated(1); // the person picks "two" again from the popup
     EXPECT_EQ(events, (std::vector<std::string>{"cmbList Click", "cmbList Click"}));
-}
 
-TEST_F(ToyScreen, EmptyingAListRaisesNoClick) {
-    build();
-    count("cmbList", Event::Click);
-    form.at("cmbList").setListIndex(1);
-    events.clear();
-    form.at("cmbList").clearItems();
-    EXPECT_TRUE(events.empty());
-    EXPECT_EQ(widget<QComboBox>("cmbList")->count(), 0);
-    EXPECT_EQ(widget<QComboBox>("cmbList")->currentText(), "");
-}
-
-TEST_F(ToyScreen, LockedListRefusesThePersonsPicks) {
-    build();
-    form.at("cmbList").setListIndex(0);
     form.at("cmbList").setLocked(true);
-    auto* combo = widget<QComboBox>("cmbList");
-    combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Down);
-    EXPECT_EQ(combo->currentIndex(), 0);
-    EXPECT_EQ(form.at("cmbList").listIndex(), 0);
-}
+    EXPECT_EQ(combo->currentIndex(), 1);
+    EXPECT_EQ(form.at("cmbList").listIndex(), 1);
+    EXPECT_EQ(events.size(), 2u);
 
-TEST_F(ToyScreen, TypedTextInAnEditableListIsItsText) {
-    build();
-    auto* combo = widget<QComboBox>("cmbEdit");
-    combo->setFocus();
-    QTest::keyClicks(combo->lineEdit(), "12");
+    form.at("cmbList").clearItems();
+    EXPECT_EQ(events.size(), 2u);
+    EXPECT_EQ(combo->count(), 0);
+    EXPECT_EQ(combo->currentText(), "");
+
+    auto* editable = widget<QComboBox>("cmbEdit");
+    editable->setFocus();
+    QTest::keyClicks(editable->lineEdit(), "12");
     EXPECT_EQ(form.at("cmbEdit").text(), "12");
-    EXPECT_EQ(combo->count(), 2); // typing adds no item
-    QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(combo->count(), 2);
+    EXPECT_EQ(editable->count(), 2); // typing adds no item
+    QTest::keyClick(editable->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(editable->count(), 2);
 }
 
-TEST_F(ToyScreen, RefusedActionLeavesTheWidgetAsTheModelIs) {
+TEST_F(ToyScreen, FaultInARuleIsReportedRefusedActionLeavesTheModelsState) {
+    QString reported;
+    FormBinding::setFaultReporter([&](const QString& what) { reported = what; });
+    form.on("cmdGo", Event::Click, [](Control&) { throw platform::PlatformError("broken rule"); });
     build();
-    form.at("chkBox").setEnabled(true);
+    QTest::mouseClick(widget<QPushButton>("cmdGo"), Qt::LeftButton);
+    FormBinding::setFaultReporter({});
+    EXPECT_EQ(reported, "broken rule"); // and the program carries on
+
     form.hide(); // a hidden form takes no action from a person
     auto* box = widget<QCheckBox>("chkBox");
-    emit box->clicked(true);
+    box->click();
     EXPECT_EQ(form.at("chkBox").value(), 0);
     EXPECT_FALSE(box->isChecked());
 }
 
-TEST_F(ToyScreen, LostFocusRuleThatKeepsTheFocusWins) {
+TEST_F(ToyScreen, FocusMovesReachTheFormUnlessALostFocusRuleKeepsIt) {
+    std::vector<std::string> focus;
+    for (const char* name : {"txtA", "txtB"}) {
+        form.on(name, Event::GotFocus, [&](Control& c) { focus.push_back("in " + c.name()); });
+        form.on(name, Event::LostFocus, [&](Control& c) {
+            focus.push_back("out " + c.name());
+            if (c.name() == "txtA" && c.text().empty()) {
+                form.setFocus(c); // an emptied txtA keeps the focus
+            }
+        });
+    }
     int goClicks = 0;
-    int gotB = 0;
-    form.on("txtA", Event::LostFocus, [this](Control& c) { form.setFocus(c); });
-    form.on("txtB", Event::GotFocus, [&](Control&) { ++gotB; });
     form.on("cmdGo", Event::Click, [&](Control&) { ++goClicks; });
     build();
     auto* a = widget<QLineEdit>("txtA");
     a->setFocus(Qt::MouseFocusReason);
-    ASSERT_EQ(form.focus(), &form.at("txtA"));
-
-    widget<QLineEdit>("txtB")->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(form.focus(), &form.at("txtA"));
-    EXPECT_EQ(gotB, 0);
-    QTest::mouseClick(widget<QPushButton>("cmdGo"), Qt::LeftButton);
-    EXPECT_EQ(goClicks, 0); // the click does not land while the field keeps the focus
-    EXPECT_EQ(form.focus(), &form.at("txtA"));
-    EXPECT_TRUE(a->hasFocus());
-}
-
-TEST_F(ToyScreen, FocusMovesReachTheForm) {
-    std::vector<std::string> focus;
-    for (const char* name : {"txtA", "txtB"}) {
-        form.on(name, Event::GotFocus, [&](Control& c) { focus.push_back("in " + c.name()); });
-        form.on(name, Event::LostFocus, [&](Control& c) { focus.push_back("out " + c.name()); });
-    }
-    build();
-    widget<QLineEdit>("txtA")->setFocus(Qt::MouseFocusReason);
     widget<QLineEdit>("txtB")->setFocus(Qt::TabFocusReason);
     form.setFocus(form.at("txtA")); // the program moves it back
     EXPECT_EQ(focus,
               (std::vector<std::string>{"in txtA", "out txtA", "in txtB", "out txtB", "in txtA"}));
-    EXPECT_TRUE(widget<QLineEdit>("txtA")->hasFocus());
+    EXPECT_TRUE(a->hasFocus());
+
+    focus.clear();
+    form.at("txtA").setText("");
+    widget<QLineEdit>("txtB")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(form.focus(), &form.at("txtA"));
+    QTest::mouseClick(widget<QPushButton>("cmdGo"), Qt::LeftButton);
+    EXPECT_EQ(goClicks, 0); // the click does not land while the field keeps the focus
+    EXPECT_EQ(form.focus(), &form.at("txtA"));
+    EXPECT_TRUE(a->hasFocus());
+    // Each refused move is a LostFocus and a GotFocus of txtA; txtB never had the focus.
+    EXPECT_EQ(focus, (std::vector<std::string>{"out txtA", "in txtA", "out txtA", "in txtA"}));
 }
 
 TEST_F(ToyScreen, ClosingByPersonProgramAndWindowSystem) {
@@ -324,16 +296,6 @@ TEST_F(ToyScreen, WaitPointerAndTimerFollowTheForm) {
     const int stopped = ticks;
     QTest::qWait(40);
     EXPECT_EQ(ticks, stopped);
-}
-
-TEST_F(ToyScreen, FaultInARuleIsReportedNotFatal) {
-    QString reported;
-    FormBinding::setFaultReporter([&](const QString& what) { reported = what; });
-    form.on("cmdGo", Event::Click, [](Control&) { throw platform::PlatformError("broken rule"); });
-    build();
-    QTest::mouseClick(widget<QPushButton>("cmdGo"), Qt::LeftButton);
-    EXPECT_EQ(reported, "broken rule");
-    FormBinding::setFaultReporter({});
 }
 
 TEST(FormWidgets, LayoutMistakesAreCaughtByName) {

@@ -55,24 +55,24 @@ TEST(QtSettingsStore, BadStoresGiveTheDefaults) {
     QtSettingsStore unreadable(folder.filePath("store.ini"));
     EXPECT_EQ(unreadable.read("PaybackCalc", "Country", "d"), "d");
     EXPECT_NO_THROW(unreadable.write("PaybackCalc", "Country", "3"));
-    // A hand-edited list still reads as its text.
-    QFile edited(folder.filePath("edited.ini"));
-    ASSERT_TRUE(edited.open(QIODevice::WriteOnly));
-    edited.write("[PaybackCalc]\nCountry=1, 2\n\x01\x02garbage\n[broken\n");
-    edited.close();
-    QtSettingsStore malformed(folder.filePath("edited.ini"));
-    EXPECT_NO_THROW(malformed.read("PaybackCalc", "Country"));
-    EXPECT_EQ(malformed.read("Nothing", "Here", "d"), "d");
-    // Names the store cannot hold.
-    EXPECT_EQ(malformed.read("Payback/Calc", "Country", "d"), "d");
-    EXPECT_THROW(malformed.write("", "Country", "1"), platform::PlatformError);
+    // A hand-edited list reads as its one text; a garbled file gives the defaults.
+    const auto handEdited = [&](const char* name, const char* text) {
+        QFile file(folder.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly) && file.write(text) > 0);
+        return folder.filePath(name);
+    };
+    QtSettingsStore list(handEdited("list.ini", "[PaybackCalc]\nCountry=1, 2\n"));
+    EXPECT_EQ(list.read("PaybackCalc", "Country", "d"), "1, 2");
+    QtSettingsStore garbled(
+        handEdited("garbled.ini", "[PaybackCalc]\nCountry=1\n\x01\x02garbage\n[broken\n"));
+    EXPECT_EQ(garbled.read("PaybackCalc", "Country", "d"), "d");
+    // Names the store cannot hold, even where Qt would find a value by them.
+    EXPECT_EQ(list.read("", "PaybackCalc/Country", "d"), "d");
+    EXPECT_THROW(list.write("", "Country", "1"), platform::PlatformError);
 }
 
 TEST(QtNameFilters, FormFiltersBecomeQtFilters) {
-    const struct {
-        const char* filter;
-        QStringList expected;
-    } rows[] = {
+    const std::pair<const char*, QStringList> rows[] = {
         {"Rich Text Format (*.rtf)|*.rtf|", {"Rich Text Format (*.rtf)"}},
         {"Rich Text|*.rtf", {"Rich Text (*.rtf)"}},
         {"Documents|*.rtf;*.doc|All files (*.*)|*.*|",
@@ -81,16 +81,13 @@ TEST(QtNameFilters, FormFiltersBecomeQtFilters) {
         {"", {}},
         {"No pattern||", {}},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(qtNameFilters(row.filter), row.expected) << row.filter;
+    for (const auto& [filter, expected] : rows) {
+        EXPECT_EQ(qtNameFilters(filter), expected) << filter;
     }
 }
 
 TEST(PlainTextOfRtf, TextParagraphsAndEscapes) {
-    const struct {
-        const char* rtf;
-        const char* text;
-    } rows[] = {
+    const std::pair<const char*, const char*> rows[] = {
         {R"({\rtf1\ansi{\fonttbl{\f0 Courier New;}}\f0\fs20 Supply coil\par 12WH10.4\tab x\par})",
          "Supply coil\n12WH10.4\tx\n"},
         {R"({\rtf1 Price \'a3120 \'96 net})", "Price £120 – net"},
@@ -99,11 +96,12 @@ TEST(PlainTextOfRtf, TextParagraphsAndEscapes) {
         {R"({\rtf1 unclosed {\b bold)", "unclosed bold"},
         {R"(\)", ""},
     };
-    for (const auto& row : rows) {
-        EXPECT_EQ(plainTextOfRtf(row.rtf), row.text) << row.rtf;
+    for (const auto& [rtf, text] : rows) {
+        EXPECT_EQ(plainTextOfRtf(rtf), text) << rtf;
     }
 }
 
+// Printing with a chooser that picks a PDF file, or cancels when given no path.
 class PrintToPdf : public ::testing::Test {
   protected:
     PrintToPdf() : form("frmToy", "Toy window") {
@@ -111,58 +109,50 @@ class PrintToPdf : public ::testing::Test {
         new QLabel("Printed", &window);
     }
 
-    QtPrinter printerTo(const QString& path, bool* asked = nullptr) {
+    QtPrinter printerTo(const QString& path) {
         return QtPrinter([this](const platform::Form&) { return &window; },
-                         [path, asked](QPrinter& printer, const QString&, bool) {
-                             if (asked != nullptr) {
-                                 *asked = true;
-                             }
-                             if (path.isEmpty()) {
-                                 return false; // the person cancels
-                             }
+                         [this, path](QPrinter& printer, const QString&, bool) {
+                             ++asked;
                              printer.setOutputFormat(QPrinter::PdfFormat);
                              printer.setOutputFileName(path);
-                             return true;
+                             return !path.isEmpty();
                          });
     }
 
     QTemporaryDir folder;
     platform::Form form;
     QWidget window;
+    int asked = 0;
 };
 
-TEST_F(PrintToPdf, WindowImageGoesToTheChosenFile) {
-    const QString path = folder.filePath("window.pdf");
-    EXPECT_TRUE(printerTo(path).printWindow(form));
-    EXPECT_TRUE(contentsOf(path).startsWith("%PDF"));
-}
-
-TEST_F(PrintToPdf, CancelledIsNotAFailureAndFailureIsReported) {
-    bool asked = false;
-    EXPECT_TRUE(printerTo({}, &asked).printWindow(form));
-    EXPECT_TRUE(asked);
-    EXPECT_FALSE(printerTo(folder.filePath("missing/window.pdf")).printWindow(form));
-    QtPrinter noWindow([](const platform::Form&) -> QWidget* { return nullptr; },
-                       [](QPrinter&, const QString&, bool) { return true; });
-    EXPECT_FALSE(noWindow.printWindow(form));
-}
-
-TEST_F(PrintToPdf, DocumentsPrintPlainAndRichText) {
+TEST_F(PrintToPdf, WindowAndDocumentsGoToTheChosenFile) {
+    const QString image = folder.filePath("window.pdf");
     const QString plain = folder.filePath("plain.pdf");
     const QString rich = folder.filePath("rich.pdf");
+    EXPECT_TRUE(printerTo(image).printWindow(form));
     EXPECT_EQ(printerTo(plain).printDocument({"Summary", "Supply coil\n12WH10.4-26Tx1000\n"}),
               platform::PrintOutcome::Printed);
     EXPECT_EQ(printerTo(rich).printDocument({"Summary", R"({\rtf1 Supply\par coil})",
                                              platform::DocumentFormat::RichText, false}),
               platform::PrintOutcome::Printed);
-    EXPECT_TRUE(contentsOf(plain).startsWith("%PDF"));
-    EXPECT_TRUE(contentsOf(rich).startsWith("%PDF"));
+    for (const QString& path : {image, plain, rich}) {
+        EXPECT_TRUE(contentsOf(path).startsWith("%PDF")) << path.toStdString();
+    }
+}
+
+TEST_F(PrintToPdf, CancelledIsNotAFailureAndFailureIsReported) {
+    EXPECT_TRUE(printerTo({}).printWindow(form));
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(printerTo(folder.filePath("missing/window.pdf")).printWindow(form));
+    QtPrinter noWindow([](const platform::Form&) -> QWidget* { return nullptr; },
+                       [](QPrinter&, const QString&, bool) { return true; });
+    EXPECT_FALSE(noWindow.printWindow(form));
     EXPECT_EQ(printerTo({}).printDocument({"Summary", "x"}), platform::PrintOutcome::Cancelled);
     EXPECT_EQ(printerTo(folder.filePath("missing/x.pdf")).printDocument({"Summary", "x"}),
               platform::PrintOutcome::Failed);
 }
 
-TEST(HelpPages, RequestsOpenTheContentsOrTheirTopic) {
+TEST(Help, RequestsOpenTheContentsOrTheirTopicAndTheTextIsSearched) {
     EXPECT_EQ(helpPageFor(platform::helpContents("ZYLRAC.hlp")), "index.html");
     EXPECT_EQ(helpPageFor(platform::helpAtContext("C:\\Program Files\\ZYL\\zylrac.hlp", 1)),
               "circuiting.html");
@@ -171,9 +161,7 @@ TEST(HelpPages, RequestsOpenTheContentsOrTheirTopic) {
     for (const auto& topic : helpTopics()) {
         EXPECT_FALSE(contentsOf(":/help/" + topic.page).isEmpty()) << topic.page.toStdString();
     }
-}
 
-TEST(HelpWindow, OpensAtTheContextAndSearchesTheText) {
     QtHelpViewer viewer;
     viewer.show(platform::helpAtContext("ZYLRAC.hlp", 1));
     ASSERT_NE(viewer.window(), nullptr);
@@ -189,7 +177,7 @@ TEST(HelpWindow, OpensAtTheContextAndSearchesTheText) {
     EXPECT_EQ(viewer.window()->listedTopics().size(), static_cast<qsizetype>(helpTopics().size()));
 }
 
-TEST(MessageBoxes, LookAsTheMessageAsks) {
+TEST(MessageBoxes, LookAsTheMessageAsksAndHelpOpensAtItsContext) {
     auto info =
         makeMessageBox(platform::information("Value Out Of Range", "<b>50</b> kPa"), nullptr);
     EXPECT_EQ(info->windowTitle(), "Value Out Of Range");
@@ -201,15 +189,11 @@ TEST(MessageBoxes, LookAsTheMessageAsks) {
     EXPECT_EQ(plain->windowTitle(), "ZYL RAC");
     EXPECT_EQ(plain->icon(), QMessageBox::NoIcon);
 
-    auto withHelp =
-        makeMessageBox(platform::withHelpButton("Non-Standard Coil Configuration - Supply Coil",
-                                                "text", "zylrac.hlp", 1),
-                       nullptr);
+    const auto nonStandard = platform::withHelpButton("Non-Standard", "text", "zylrac.hlp", 1);
+    auto withHelp = makeMessageBox(nonStandard, nullptr);
     EXPECT_EQ(withHelp->standardButtons(), QMessageBox::Ok | QMessageBox::Help);
     EXPECT_EQ(withHelp->icon(), QMessageBox::NoIcon);
-}
 
-TEST(MessageBoxes, HelpButtonOpensTheHelpAtItsContext) {
     platform::RecordingHelpViewer help;
     QtMessageSink sink(help);
     const auto press = [](QMessageBox::StandardButton which) {
@@ -220,9 +204,9 @@ TEST(MessageBoxes, HelpButtonOpensTheHelpAtItsContext) {
         });
     };
     press(QMessageBox::Help);
-    sink.show(platform::withHelpButton("Non-Standard", "text", "zylrac.hlp", 1));
+    sink.show(nonStandard);
     press(QMessageBox::Ok);
-    sink.show(platform::withHelpButton("Non-Standard", "text", "zylrac.hlp", 1));
+    sink.show(nonStandard);
     ASSERT_EQ(help.requests().size(), 1u); // OK opens nothing
     EXPECT_EQ(help.requests().front(), platform::helpAtContext("zylrac.hlp", 1));
 }

@@ -18,10 +18,6 @@ class CoilOptions : public MainScreen {
         ASSERT_FALSE(text("txtCoilCodeSupply").empty());
         ASSERT_TRUE(control("cmdCosting").enabled());
     }
-    bool resultsCleared() {
-        return text("txtCoilCodeSupply").empty() && text("txtDBExtractOff").empty() &&
-               text("txtTotalActualPD").empty() && !control("cmdCosting").enabled();
-    }
 };
 
 Items range(int from, int to) {
@@ -175,6 +171,7 @@ TEST_F(CoilOptions, EveryInputChangeClearsTheResults) {
         {"txtFinnedHeightSupply", "995"}, {"txtFinnedLengthExtract", "1100"},
         {"txtNumberSectionsSupply", "2"}, {"txtGlycol", "10"},
         {"txtTubesHighExtract", "27"},    {"txtDBSupplyOff", "11"},
+        {"txtFluidMaxPDSupply", "45"},
     };
     for (const auto& [field, value] : edits) {
         withResults();
@@ -231,6 +228,8 @@ TEST_F(CoilOptions, RowsAndTargetFieldsClearOnlyAsEntries) {
 TEST_F(CoilOptions, DuctColoursFollowTheWarmerStream) {
     const auto red = platform::fromBgr(0x8080FF);
     const auto blue = platform::fromBgr(0xFFC0C0);
+    EXPECT_EQ(control("shpSupplyDuct").backColour(), red); // the colder stream at start-up
+    EXPECT_EQ(control("shpExtractDuct").backColour(), blue);
     enter("txtDBSupplyOn", "25");
     EXPECT_EQ(control("shpSupplyDuct").backColour(), blue);
     EXPECT_EQ(control("shpExtractDuct").backColour(), red);

@@ -33,15 +33,6 @@ TEST_F(EntryChecks, NonNumericMaximumKeepsTheLastTotal) {
     EXPECT_EQ(text("txtTotalMaxPD"), "60.25");
 }
 
-TEST_F(EntryChecks, MaximumPressureDropChangeClearsTheResults) {
-    calculate();
-    ASSERT_FALSE(text("txtCoilCodeSupply").empty());
-    ASSERT_TRUE(platform::user::set(main, "txtFluidMaxPDSupply", "45"));
-    EXPECT_EQ(text("txtCoilCodeSupply"), "");
-    EXPECT_FALSE(control("cmdCosting").enabled());
-    EXPECT_EQ(text("txtTotalMaxPD"), "95");
-}
-
 TEST_F(EntryChecks, LeavingANonNumericTubesHighKeepsTheFocus) {
     ASSERT_TRUE(platform::user::set(main, "txtTubesHighExtract", "2x"));
     EXPECT_FALSE(platform::user::click(main, "cmdCalculate"));

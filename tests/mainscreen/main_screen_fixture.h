@@ -1,7 +1,9 @@
 #pragma once
 
 #include "mainscreen/application.h"
+#include "mainscreen/calculate_results.h"
 #include "mainscreen/frm_main.h"
+#include "mainscreen/main_layout.h"
 #include "platform/services.h"
 #include "platform/user_actions.h"
 
@@ -11,6 +13,14 @@
 #include <vector>
 
 namespace rac::mainscreen::testing_support {
+
+// The two looks of a field: an entry is white, black-lettered and editable; a result the reverse.
+inline bool isEntry(const platform::Control& c) {
+    return c.backColour() == platform::white && c.foreColour() == platform::black && !c.locked();
+}
+inline bool isResult(const platform::Control& c) {
+    return c.backColour() == platform::black && c.foreColour() == platform::white && c.locked();
+}
 
 // The application as after start-up, with every service recorded.
 class MainScreen : public ::testing::Test {
@@ -41,6 +51,23 @@ class MainScreen : public ::testing::Test {
         return out;
     }
     const platform::Message& lastMessage() const { return services.messages.shown().back(); }
+
+    // Every calculated result is blank and the costing waits for a new calculation. The target
+    // fields, rows and the lists the selection fills depend on the mode and are checked apart.
+    ::testing::AssertionResult resultsCleared() {
+        for (const std::string_view name : CalculateResultControls()) {
+            if (name != "txtDBSupplyOff" && name != "txtEffectiveness" && name != "txtDuty" &&
+                !name.starts_with("cmb") && !name.starts_with("txtNumberRows") &&
+                !text(name).empty()) {
+                return ::testing::AssertionFailure() << name << " shows \"" << text(name) << '"';
+            }
+        }
+        if (control("cmdCosting").enabled() ||
+            main.at("Toolbar1", layout::kToolCosting).enabled()) {
+            return ::testing::AssertionFailure() << "the costing is enabled";
+        }
+        return ::testing::AssertionSuccess();
+    }
 
     platform::RecordingServices services;
     Application app{services.services()};

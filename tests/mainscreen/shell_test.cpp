@@ -4,7 +4,7 @@
 #include "mainscreen/main_layout.h"
 #include "mainscreen/os_name.h"
 #include "mainscreen/system_info.h"
-#include "platform/screen_dump.h"
+#include "support/form_mirror.h"
 
 #include <string>
 
@@ -69,18 +69,11 @@ TEST_F(Splash, AClickAnywhereOpensTheMainScreenAtOnce) {
 }
 
 TEST_F(Splash, MainScreenStartsAsWithoutTheSplash) {
-    user::clickForm(splash);
+    ASSERT_TRUE(user::clickForm(splash));
     platform::RecordingServices direct;
     Application program(direct.services());
     program.start();
-    const auto viaSplash = platform::dumpForm(main);
-    const auto started = platform::dumpForm(program.frmMain());
-    ASSERT_EQ(viaSplash.controls.size(), started.controls.size());
-    for (std::size_t i = 0; i < started.controls.size(); ++i) {
-        EXPECT_EQ(viaSplash.controls[i].fields, started.controls[i].fields)
-            << started.controls[i].name;
-    }
-    EXPECT_EQ(viaSplash.state, started.state);
+    EXPECT_TRUE(test::sameView(test::FormView(main), test::FormView(program.frmMain())));
 }
 
 class StartingTool final : public SystemInfoTool {
@@ -145,37 +138,33 @@ TEST_F(Shell, SchematicLightRunsAlongOneSegmentAtATime) {
     }
 }
 
-TEST_F(Shell, UsersCloseBoxEndsTheProgram) {
-    choose("mnuAbout");
-    EXPECT_TRUE(user::close(main));
-    EXPECT_TRUE(app.exited());
-    for (const platform::Form* form : app.forms()) {
-        EXPECT_FALSE(form->loaded()) << form->name();
-    }
-}
-
-TEST_F(Shell, WindowSystemCloseEndsTheProgramToo) {
-    EXPECT_TRUE(main.requestClose(platform::CloseSource::WindowSystem));
-    EXPECT_TRUE(app.exited());
-    EXPECT_FALSE(main.loaded());
-}
-
-TEST_F(Shell, ProgramsOwnCloseRequestIsRefused) {
+// Every way out a user has unloads every form, even with the About box open; the program's own
+// close request is refused.
+TEST_F(Shell, UsersEndTheProgramButTheProgramCannot) {
     EXPECT_FALSE(main.requestClose(platform::CloseSource::Program));
     EXPECT_FALSE(app.exited());
     EXPECT_TRUE(main.shown());
-}
 
-TEST_F(Shell, ExitFromMenuOrToolbar) {
-    choose("mnuExit");
-    EXPECT_TRUE(app.exited());
-    EXPECT_FALSE(main.loaded());
-
-    platform::RecordingServices fresh;
-    Application program(fresh.services());
-    program.start();
-    ASSERT_TRUE(user::pressToolbarButton(program.frmMain(), layout::kToolExit));
-    EXPECT_TRUE(program.exited());
+    using Way = bool (*)(FrmMain&);
+    const std::pair<const char*, Way> ways[] = {
+        {"close box", [](FrmMain& form) { return user::close(form); }},
+        {"window system",
+         [](FrmMain& form) { return form.requestClose(platform::CloseSource::WindowSystem); }},
+        {"menu", [](FrmMain& form) { return user::click(form, "mnuExit"); }},
+        {"toolbar",
+         [](FrmMain& form) { return user::pressToolbarButton(form, layout::kToolExit); }},
+    };
+    for (const auto& [how, end] : ways) {
+        platform::RecordingServices fresh;
+        Application program(fresh.services());
+        program.start();
+        ASSERT_TRUE(user::click(program.frmMain(), "mnuAbout")) << how;
+        EXPECT_TRUE(end(program.frmMain())) << how;
+        EXPECT_TRUE(program.exited()) << how;
+        for (const platform::Form* form : program.forms()) {
+            EXPECT_FALSE(form->loaded()) << how << ": " << form->name();
+        }
+    }
 }
 
 TEST_F(Shell, PrintWindowFailsSilently) {

@@ -10,15 +10,7 @@ namespace {
 
 using platform::black;
 using platform::Control;
-using platform::white;
 using Items = std::vector<std::string>;
-
-bool isEntry(const Control& c) {
-    return c.backColour() == white && c.foreColour() == black && !c.locked();
-}
-bool isResult(const Control& c) {
-    return c.backColour() == black && c.foreColour() == white && c.locked();
-}
 
 using StartUp = MainScreen;
 
@@ -139,11 +131,6 @@ TEST_F(StartUp, TextsKeepTheirExactSpelling) {
     EXPECT_EQ(control("mnuExit").caption(), "E&xit");
     EXPECT_EQ(control("Frame3").toolTip(), "Not available on current version of software");
     EXPECT_EQ(control("mnuSelection").container()->name(), "mnuSelectionRating");
-}
-
-TEST_F(StartUp, DuctOfTheColderStreamIsRed) {
-    EXPECT_EQ(control("shpSupplyDuct").backColour(), platform::fromBgr(0x8080FF));
-    EXPECT_EQ(control("shpExtractDuct").backColour(), platform::fromBgr(0xFFC0C0));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "platform/form.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace rac::platform::testing_support {
@@ -11,9 +12,14 @@ namespace rac::platform::testing_support {
 class EventLog {
   public:
     void watch(Form& form, const std::vector<std::string>& names) {
+        static const std::pair<Event, const char*> events[] = {{Event::Click, "Click"},
+                                                               {Event::Change, "Change"},
+                                                               {Event::GotFocus, "GotFocus"},
+                                                               {Event::LostFocus, "LostFocus"},
+                                                               {Event::Timer, "Timer"}};
         for (const auto& name : names) {
-            for (const auto& [event, word] : events()) {
-                form.on(name, event, [this, word = word](Control& c) {
+            for (const auto& [event, word] : events) {
+                form.on(name, event, [this, word = std::string(word)](Control& c) {
                     entries.push_back(word + " " + c.name());
                 });
             }
@@ -24,15 +30,6 @@ class EventLog {
     }
 
     std::vector<std::string> entries;
-
-  private:
-    static std::vector<std::pair<Event, std::string>> events() {
-        return {{Event::Click, "Click"},
-                {Event::Change, "Change"},
-                {Event::GotFocus, "GotFocus"},
-                {Event::LostFocus, "LostFocus"},
-                {Event::Timer, "Timer"}};
-    }
 };
 
 } // namespace rac::platform::testing_support

@@ -64,34 +64,24 @@ class FormSnapshotTest : public ::testing::Test {
     testing_support::EventLog log;
 };
 
-TEST_F(FormSnapshotTest, PutsTheFormAndEveryControlBackWithoutAnEvent) {
+TEST_F(FormSnapshotTest,
+       PutsTheFormAndEveryControlBackEachTimeWithoutAnEventAndABoundWindowFollows) {
     FormSnapshot snapshot(form);
     const FormView taken(form);
+    FormMirror window(form);
     changeEverything();
     ASSERT_FALSE(sameView(FormView(form), taken));
     log.entries.clear();
 
     snapshot.restore();
     EXPECT_TRUE(sameView(FormView(form), taken));
-    EXPECT_EQ(log.entries, std::vector<std::string>{});
-}
-
-TEST_F(FormSnapshotTest, ABoundWindowFollowsTheRestoring) {
-    FormSnapshot snapshot(form);
-    const FormView taken(form);
-    FormMirror window(form);
-    changeEverything();
-    snapshot.restore();
     EXPECT_TRUE(sameView(window.view(), taken));
+    EXPECT_EQ(log.entries, std::vector<std::string>{});
 
     const int toldBefore = window.told();
     snapshot.restore(); // nothing changed since
     EXPECT_EQ(window.told(), toldBefore);
-}
 
-TEST_F(FormSnapshotTest, RestoresAgainAfterEachSession) {
-    FormSnapshot snapshot(form);
-    const FormView taken(form);
     for (int session = 0; session < 3; ++session) {
         form.at("txtA").setText("session " + std::to_string(session));
         if (session == 1) {
@@ -103,19 +93,15 @@ TEST_F(FormSnapshotTest, RestoresAgainAfterEachSession) {
     }
 }
 
-TEST_F(FormSnapshotTest, IsRestoredOnlyBetweenEvents) {
+TEST_F(FormSnapshotTest, IsRestoredOnlyBetweenEventsAndOnlyToTheFormItWasTakenOf) {
     FormSnapshot snapshot(form);
     form.on("txtA", Event::Change, [&](Control&) { snapshot.restore(); });
     EXPECT_THROW(form.at("txtA").setText("1"), PlatformError);
     EXPECT_EQ(form.at("txtA").text(), "1");
     snapshot.restore();
     EXPECT_EQ(form.at("txtA").text(), "0");
-}
-
-TEST_F(FormSnapshotTest, RefusesAFormThatGrewSinceItWasTaken) {
-    FormSnapshot snapshot(form);
     form.add(ControlKind::Label, "lblLate");
-    EXPECT_THROW(snapshot.restore(), PlatformError);
+    EXPECT_THROW(snapshot.restore(), PlatformError); // the form grew since
 }
 
 } // namespace

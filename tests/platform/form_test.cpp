@@ -2,30 +2,24 @@
 #include "platform/platform_error.h"
 #include "platform/user_actions.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 namespace rac::platform {
 namespace {
 
-TEST(FormControls, UnknownNamesAreReportedNotCrashed) {
+TEST(FormControls, NamesAndContainersAreCheckedAndUnknownNamesReported) {
     Form form("frmMain");
+    form.add(ControlKind::Label, "lblDuty");
     form.add(ControlKind::TextBox, "txtDuty");
+    form.addElement(ControlKind::TextBox, "txtBinDB", 1);
     EXPECT_EQ(form.find("txtDuti"), nullptr);
-    try {
-        form.at("txtDuti");
-        FAIL() << "no error for an unknown control";
-    } catch (const PlatformError& error) {
-        EXPECT_STREQ(error.what(), "frmMain: no control named \"txtDuti\"");
-    }
+    EXPECT_THAT([&] { form.at("txtDuti"); },
+                ::testing::ThrowsMessage<PlatformError>(
+                    ::testing::StrEq("frmMain: no control named \"txtDuti\"")));
     EXPECT_THROW(form.on("txtDuti", Event::Change, [](Control&) {}), PlatformError);
     EXPECT_THROW(form.onKeyPress("txtDuti", [](Control&, char32_t&) {}), PlatformError);
     EXPECT_THROW(form.on("txtDuty", Event::KeyPress, [](Control&) {}), PlatformError);
-}
-
-TEST(FormControls, NamesAndContainersAreChecked) {
-    Form form("frmMain");
-    form.add(ControlKind::Label, "lblDuty");
-    form.addElement(ControlKind::TextBox, "txtBinDB", 1);
     EXPECT_THROW(form.add(ControlKind::TextBox, "lblDuty"), PlatformError);  // taken
     EXPECT_THROW(form.add(ControlKind::TextBox, "txt Duty"), PlatformError); // blank
     EXPECT_THROW(form.add(ControlKind::TextBox, "txtBinDB"), PlatformError); // an array
@@ -35,7 +29,7 @@ TEST(FormControls, NamesAndContainersAreChecked) {
     EXPECT_THROW(form.add(ControlKind::TextBox, "txtA", "fraNone"), PlatformError);
     EXPECT_THROW(form.add(ControlKind::TextBox, "txtB", "lblDuty"), PlatformError); // not a frame
     EXPECT_THROW(Form("frm Main"), PlatformError);
-    EXPECT_EQ(form.controls().size(), 2u);
+    EXPECT_EQ(form.controls().size(), 3u);
 }
 
 TEST(FormControls, PropertiesTheKindDoesNotHaveAreErrors) {
@@ -74,28 +68,33 @@ TEST(FormMenus, DisabledParentMakesItsEntriesUnreachable) {
     EXPECT_EQ(clicks, 2);
 }
 
-TEST(FormLifeCycle, LoadRunsOnceAndShowLoadsFirst) {
+TEST(FormLifeCycle, LoadRunsOnceShowLoadsFirstAndTheFormTakesClicksOnlyWhileShown) {
     Form form("frmCosting", "RAC Costing");
     std::vector<std::string> seen;
     form.onLoad(
         [&] { seen.push_back("load in state " + std::to_string(static_cast<int>(form.state()))); });
+    form.onClick([&] { seen.push_back("click"); });
+    EXPECT_FALSE(user::clickForm(form));
     form.show();
     form.hide();
+    EXPECT_FALSE(user::clickForm(form));
     form.showModal();
-    EXPECT_EQ(seen, (std::vector<std::string>{"load in state 1"})); // loaded, not yet shown
+    EXPECT_TRUE(user::clickForm(form));
+    EXPECT_EQ(seen, (std::vector<std::string>{"load in state 1", "click"})); // loaded, not shown
     EXPECT_EQ(form.state(), FormState::ShownModal);
     form.unload();
     form.hide(); // loads again, hidden
-    EXPECT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen.size(), 3u);
     EXPECT_EQ(form.state(), FormState::Hidden);
 }
 
-TEST(FormLifeCycle, CloseRequestsNameTheirSource) {
+TEST(FormLifeCycle, CloseRequestsNameTheirSourceAndDoNotRecurse) {
     Form form("frmMain");
     form.add(ControlKind::TextBox, "txtA");
     std::vector<CloseSource> asked;
     form.onCloseRequest([&](CloseSource source) {
         asked.push_back(source);
+        EXPECT_FALSE(form.requestClose(CloseSource::Program)); // asking again from inside
         return source == CloseSource::User ? CloseReply::Close : CloseReply::Refuse;
     });
     form.show();
@@ -109,30 +108,6 @@ TEST(FormLifeCycle, CloseRequestsNameTheirSource) {
     EXPECT_EQ(form.state(), FormState::NotLoaded);
     EXPECT_EQ(form.focus(), nullptr);
     EXPECT_FALSE(user::close(form)); // nothing left to close
-}
-
-TEST(FormLifeCycle, CloseHandlerAskingAgainDoesNotRecurse) {
-    Form form("frmSummary");
-    int asked = 0;
-    form.onCloseRequest([&](CloseSource) {
-        ++asked;
-        form.requestClose(CloseSource::Program);
-        return CloseReply::Close;
-    });
-    form.show();
-    EXPECT_TRUE(form.requestClose(CloseSource::User));
-    EXPECT_EQ(asked, 1);
-    EXPECT_FALSE(form.loaded());
-}
-
-TEST(FormLifeCycle, FormClickOnlyWhileShown) {
-    Form form("frmSplash");
-    int clicks = 0;
-    form.onClick([&] { ++clicks; });
-    EXPECT_FALSE(user::clickForm(form));
-    form.show();
-    EXPECT_TRUE(user::clickForm(form));
-    EXPECT_EQ(clicks, 1);
 }
 
 } // namespace

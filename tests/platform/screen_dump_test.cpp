@@ -43,7 +43,7 @@ class ScreenDump : public ::testing::Test {
     Form form{"frmMain"};
 };
 
-TEST_F(ScreenDump, EachKindShowsItsOwnFields) {
+TEST_F(ScreenDump, EachKindShowsItsOwnFieldsWithTheirValuesAndTheFormItsState) {
     const FormDump dump = dumpForm(form);
     EXPECT_EQ(dump.name, "frmMain");
     EXPECT_EQ(dump.state, "shown");
@@ -56,15 +56,13 @@ TEST_F(ScreenDump, EachKindShowsItsOwnFields) {
     EXPECT_EQ(keysOf(*dump.control("StatusBar1(2)")), (Items{"text", "picture", "visible"}));
     EXPECT_EQ(keysOf(*dump.control("Timer1")), (Items{"enabled", "interval"}));
     EXPECT_EQ(dump.control("nothing"), nullptr);
-}
 
-TEST_F(ScreenDump, ValuesAreTheControlsState) {
-    const FormDump dump = dumpForm(form);
     const ControlDump& duty = *dump.control("txtDuty");
     EXPECT_EQ(*duty.field("text"), DumpValue(std::string("12.5")));
     EXPECT_EQ(*duty.field("locked"), DumpValue(true));
     EXPECT_EQ(*duty.field("back"), DumpValue(std::string("#000000")));
     EXPECT_EQ(*duty.field("fore"), DumpValue(std::string("#FFFFFF")));
+    EXPECT_EQ(duty.field("items"), nullptr);
     const ControlDump& fins = *dump.control("cmbFinDensitySupply");
     EXPECT_EQ(*fins.field("items"), DumpValue(Items{"8", "10"}));
     EXPECT_EQ(*fins.field("index"), DumpValue(1));
@@ -76,10 +74,9 @@ TEST_F(ScreenDump, ValuesAreTheControlsState) {
     EXPECT_EQ(*dump.control("mnuSelection")->field("checked"), DumpValue(true));
     EXPECT_EQ(*dump.control("StatusBar1(2)")->field("picture"), DumpValue(1));
     EXPECT_EQ(*dump.control("Timer1")->field("interval"), DumpValue(500));
-    EXPECT_EQ(duty.field("items"), nullptr);
-}
 
-TEST_F(ScreenDump, StateFollowsTheForm) {
+    form.hide();
+    EXPECT_EQ(dumpForm(form).state, "hidden");
     form.showModal();
     EXPECT_EQ(dumpForm(form).state, "shown modal");
     form.unload();

@@ -21,26 +21,22 @@ std::string contentsOf(const fs::path& path) {
     return text.str();
 }
 
+// A fresh folder of the test's own name, removed afterwards.
 class TemporaryFolder : public ::testing::Test {
   protected:
     TemporaryFolder() {
-        folder = fs::temp_directory_path() /
-                 ("rac_platform_" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
     ~TemporaryFolder() override { fs::remove_all(folder); }
 
-    std::size_t filesInFolder() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
-    }
-
-    fs::path folder;
+    const fs::path folder =
+        fs::temp_directory_path() /
+        ("rac_platform_" +
+         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
 };
 
-TEST(DialogAnswers, AnsweredInOrderAndCancelledWhenNoneIsLeft) {
+TEST(DialogAnswers, AnsweredInOrderCancelledWhenNoneIsLeftAndKeptForTheRightDialog) {
     RecordingServices recording;
     recording.answers.enqueue(DialogAnswer::save("/tmp/a.rtf"));
     recording.answers.enqueue(DialogAnswer::cancel());
@@ -53,12 +49,10 @@ TEST(DialogAnswers, AnsweredInOrderAndCancelledWhenNoneIsLeft) {
     EXPECT_EQ(dialogs.saveFile(summary), std::nullopt); // the queue is empty
     EXPECT_EQ(recording.dialogs.shown().size(), 4u);
     EXPECT_EQ(recording.dialogs.shown().front(), summary);
-}
 
-TEST(DialogAnswers, AnswerForTheOtherDialogIsAnErrorAndStaysQueued) {
-    RecordingServices recording;
+    // An answer for the other kind of dialog is an error and stays queued.
     recording.answers.enqueue(DialogAnswer::print("/tmp/summary.pdf"));
-    EXPECT_THROW(recording.dialogs.saveFile({"Save Summary", "", 1}), PlatformError);
+    EXPECT_THROW(dialogs.saveFile(summary), PlatformError);
     EXPECT_EQ(recording.answers.pending(), 1u);
     recording.answers.take(DialogKind::ChoosePrinter);
     recording.answers.enqueue(DialogAnswer::save("/tmp/summary.rtf"));
@@ -66,7 +60,7 @@ TEST(DialogAnswers, AnswerForTheOtherDialogIsAnErrorAndStaysQueued) {
     EXPECT_EQ(recording.answers.pending(), 1u);
 }
 
-TEST_F(TemporaryFolder, DocumentIsPrintedToTheAnsweredFile) {
+TEST_F(TemporaryFolder, DocumentsGoToTheAnsweredFileAndWindowsAreRecorded) {
     RecordingServices recording;
     const fs::path target = folder / "summary.txt";
     recording.answers.enqueue(DialogAnswer::print(target.string()));
@@ -77,20 +71,16 @@ TEST_F(TemporaryFolder, DocumentIsPrintedToTheAnsweredFile) {
     EXPECT_EQ(printer.printDocument({"Summary", "again"}), PrintOutcome::Cancelled);
     recording.answers.enqueue(DialogAnswer::print((folder / "missing" / "x.txt").string()));
     EXPECT_EQ(printer.printDocument({"Summary", "lost"}), PrintOutcome::Failed);
-    ASSERT_EQ(recording.printer.printed().size(), 3u);
-    EXPECT_EQ(recording.printer.printed()[1].path, std::nullopt);
-    EXPECT_EQ(recording.printer.printed()[2].outcome, PrintOutcome::Failed);
-}
-
-TEST(WindowPrinting, RecordedAndCanBeMadeToFail) {
-    RecordingServices recording;
-    Form form("frmSelectBinData");
-    EXPECT_TRUE(recording.printer.printWindow(form));
+    const Form form("frmSelectBinData");
+    EXPECT_TRUE(printer.printWindow(form));
     recording.printer.setWindowPrintsFail(true);
-    EXPECT_FALSE(recording.printer.printWindow(form));
-    ASSERT_EQ(recording.printer.printed().size(), 2u);
-    EXPECT_EQ(recording.printer.printed()[0].name, "frmSelectBinData");
-    EXPECT_EQ(recording.printer.printed()[1].outcome, PrintOutcome::Failed);
+    EXPECT_FALSE(printer.printWindow(form));
+    const auto& printed = recording.printer.printed();
+    ASSERT_EQ(printed.size(), 5u);
+    EXPECT_EQ(printed[1].path, std::nullopt);
+    EXPECT_EQ(printed[2].outcome, PrintOutcome::Failed);
+    EXPECT_EQ(printed[3].name, "frmSelectBinData");
+    EXPECT_EQ(printed[4].outcome, PrintOutcome::Failed);
 }
 
 TEST_F(TemporaryFolder, WholeFileReplacesOrLeavesTheOldOneIntact) {
@@ -101,19 +91,19 @@ TEST_F(TemporaryFolder, WholeFileReplacesOrLeavesTheOldOneIntact) {
     EXPECT_FALSE(writeWholeFile("", "x"));
     EXPECT_FALSE(writeWholeFile(folder.string(), "x")); // a folder of that name
     EXPECT_FALSE(writeWholeFile((folder / "no" / "such.rtf").string(), "x"));
-    EXPECT_EQ(filesInFolder(), 1u); // no temporary left behind
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
+        << "no temporary left behind";
 }
 
-TEST(MessageVariants, HelpButtonBoxCarriesItsHelpFile) {
+TEST(MessageVariants, NoIconAndAHelpButtonCarryingItsHelpFile) {
+    EXPECT_EQ(okOnly("ZYL RAC", "The form can't be printed.").icon, MessageIcon::None);
     const Message warning =
         withHelpButton("Non-Standard Coil Configuration - Supply Coil", "text", "zylrac.hlp", 1);
     EXPECT_EQ(warning.icon, MessageIcon::None);
     EXPECT_EQ(warning.buttons,
               (std::vector<MessageButton>{MessageButton::OK, MessageButton::Help}));
+    EXPECT_EQ(warning.helpFile, "zylrac.hlp");
     EXPECT_EQ(warning.helpContext, 1);
-    const Message failed = okOnly("ZYL RAC", "The form can't be printed.");
-    EXPECT_EQ(failed.buttons, std::vector<MessageButton>{MessageButton::OK});
-    EXPECT_EQ(failed.icon, MessageIcon::None);
 }
 
 TEST(SystemClock, ReadsAsDateAndMinutes) {

@@ -2,20 +2,17 @@
 #include "platform/settings_store.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 namespace rac::platform {
 namespace {
 
-TEST(MemorySettings, MissingValueReadsAsTheCallersDefault) {
+TEST(MemorySettings, MissingValueReadsAsTheCallersDefaultAndSeedKeysAreSectionSlashValue) {
     MemorySettingsStore store;
     EXPECT_EQ(store.read("PaybackCalc", "EnergyCost"), "");
     EXPECT_EQ(store.read("PaybackCalc", "EnergyCost", "0.05"), "0.05");
     store.write("PaybackCalc", "EnergyCost", "");
     EXPECT_EQ(store.read("PaybackCalc", "EnergyCost", "0.05"), ""); // stored, though empty
-}
-
-TEST(MemorySettings, SeedKeysAreSectionSlashValue) {
-    MemorySettingsStore store;
     store.seed("PaybackCalc/Country", "7");
     EXPECT_EQ(store.read("PaybackCalc", "Country"), "7");
     EXPECT_EQ(store.entries().at("PaybackCalc/Country"), "7");
@@ -23,49 +20,32 @@ TEST(MemorySettings, SeedKeysAreSectionSlashValue) {
     EXPECT_THROW(store.seed("PaybackCalc/Country/x", "7"), PlatformError);
     EXPECT_THROW(store.seed("/Country", "7"), PlatformError);
     EXPECT_THROW(store.write("Payback/Calc", "Country", "7"), PlatformError);
-    EXPECT_EQ(store.entries().size(), 1u);
+    EXPECT_EQ(store.entries().size(), 2u);
 }
 
-struct WholeNumberCase {
-    const char* name;
-    const char* stored; // nullptr: nothing stored
-    int expected;
-};
-
-class WholeNumberReads : public ::testing::TestWithParam<WholeNumberCase> {};
-
-TEST_P(WholeNumberReads, FallBackUnlessAWholeNumberInRange) {
+TEST(WholeNumberReads, FallBackUnlessAWholeNumberInRange) {
     MemorySettingsStore store;
-    if (GetParam().stored != nullptr) {
-        store.write("PaybackCalc", "BinLocation", GetParam().stored);
+    EXPECT_EQ(readWholeNumber(store, "PaybackCalc", "BinLocation", -1, 0, 12), -1); // missing
+    const std::pair<const char*, int> cases[] = {{"", -1},   {"0", 0},     {"12", 12},  {"13", -1},
+                                                 {"-1", -1}, {"abc", -1},  {"2.5", -1}, {"7x", -1},
+                                                 {" 7 ", 7}, {"1e300", -1}};
+    for (const auto& [stored, expected] : cases) {
+        store.write("PaybackCalc", "BinLocation", stored);
+        EXPECT_EQ(readWholeNumber(store, "PaybackCalc", "BinLocation", -1, 0, 12), expected)
+            << '"' << stored << '"';
     }
-    EXPECT_EQ(readWholeNumber(store, "PaybackCalc", "BinLocation", -1, 0, 12), GetParam().expected);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    StoredTexts, WholeNumberReads,
-    ::testing::Values(WholeNumberCase{"missing", nullptr, -1}, WholeNumberCase{"empty", "", -1},
-                      WholeNumberCase{"lowest", "0", 0}, WholeNumberCase{"highest", "12", 12},
-                      WholeNumberCase{"one_past_the_end", "13", -1},
-                      WholeNumberCase{"negative", "-1", -1}, WholeNumberCase{"letters", "abc", -1},
-                      WholeNumberCase{"fraction", "2.5", -1},
-                      WholeNumberCase{"trailing_letters", "7x", -1},
-                      WholeNumberCase{"blanks_around", " 7 ", 7},
-                      WholeNumberCase{"huge", "1e300", -1}),
-    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(FlagReads, TrueFalseInAnyCaseOrANumber) {
     MemorySettingsStore store;
-    const auto flag = [&](const char* text) {
-        store.write("RememberAddInfoPassword", "RememberAddInfoPasswordValue", text);
-        return readFlag(store, "RememberAddInfoPassword", "RememberAddInfoPasswordValue", false);
-    };
-    EXPECT_TRUE(flag("True"));
-    EXPECT_TRUE(flag("TRUE"));
-    EXPECT_FALSE(flag("false"));
-    EXPECT_TRUE(flag("-1"));
-    EXPECT_FALSE(flag("0"));
-    EXPECT_FALSE(flag("yes"));
+    const std::pair<const char*, bool> cases[] = {{"True", true}, {"TRUE", true}, {"false", false},
+                                                  {"-1", true},   {"0", false},   {"yes", false}};
+    for (const auto& [stored, expected] : cases) {
+        store.write("RememberAddInfoPassword", "RememberAddInfoPasswordValue", stored);
+        EXPECT_EQ(readFlag(store, "RememberAddInfoPassword", "RememberAddInfoPasswordValue", false),
+                  expected)
+            << stored;
+    }
     EXPECT_TRUE(readFlag(store, "RememberAddInfoPassword", "Missing", true));
 }
 
