@@ -91,7 +91,7 @@ CalculateSession::CalculateSession(Launcher launch) : launch_(std::move(launch))
 CalculateSession::~CalculateSession() = default;
 
 Program& CalculateSession::startedProgram() {
-    if (program_ != nullptr && program_->restart()) {
+    if (program_ != nullptr && finished_ && program_->restart()) {
         // A request shows message boxes and lets pending events through, and reaches no other
         // service: its messages are all there is to clear.
         services_->messages.clear();
