@@ -1,4 +1,3 @@
-#include "cli/command_line.h"
 #include "cli/json_input.h"
 #include "test_program.h"
 
@@ -6,7 +5,6 @@
 #include <fstream>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-#include <sstream>
 
 namespace rac::cli {
 namespace {
@@ -14,82 +12,50 @@ namespace {
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 
-struct Outcome {
-    int status = 0;
-    std::string out;
-    std::string err;
-};
-
 class CommandLine : public ::testing::Test {
   protected:
-    Outcome run(const std::vector<std::string>& args, const std::string& input = {}) {
-        std::istringstream in(input);
-        std::ostringstream out;
-        std::ostringstream err;
-        const int status = runCommandLine(args, in, out, err, testing_support::testLauncher(log));
-        return {status, out.str(), err.str()};
+    testing_support::CliRun run(const std::vector<std::string>& args,
+                                const std::string& input = {}) {
+        return testing_support::runCli(args, input, testing_support::testLauncher(log));
     }
 
     std::vector<std::string> log;
 };
 
-TEST_F(CommandLine, HelpGoesToStandardOutput) {
-    const Outcome help = run({"--help"});
+TEST_F(CommandLine, HelpGoesToStandardOutputAndFaultsOnlyToStandardError) {
+    const auto help = run({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_THAT(help.out, StartsWith("usage: rac-cli calculate [FILE]"));
     EXPECT_EQ(help.err, "");
     EXPECT_THAT(run({"calculate", "--help"}).out, HasSubstr("\"Air Off DB\" (default)"));
     EXPECT_THAT(run({"script", "--help"}).out, HasSubstr("FORM.CONTROL(N)"));
-}
-
-TEST_F(CommandLine, BadUsageShowsTheUsageOnStandardErrorWithStatus2) {
+    const std::string& usage = help.out;
     struct Case {
         std::vector<std::string> args;
-        std::string problem;
-    };
-    const std::vector<Case> cases{
-        {{}, "rac-cli: no command given\nusage:"},
-        {{"frobnicate"}, "rac-cli: unknown command \"frobnicate\"\nusage:"},
-        {{"calculate", "a", "b"}, "rac-cli: calculate takes at most one FILE\nusage:"},
-        {{"script", "--verbose"}, "rac-cli: unknown option \"--verbose\"\nusage:"},
-        {{"calculate", "/no/such/file.jsonl"},
-         "rac-cli: cannot open \"/no/such/file.jsonl\": No such file or directory"},
-        {{"script", "/"}, "rac-cli: cannot read \"/\": it is a folder"},
-    };
-    for (const Case& c : cases) {
-        const Outcome bad = run(c.args);
-        EXPECT_EQ(bad.status, 2);
-        EXPECT_EQ(bad.out, "");
-        EXPECT_THAT(bad.err, StartsWith(c.problem));
-    }
-}
-
-TEST_F(CommandLine, ReadsAFileOrStandardInput) {
-    const auto path = std::filesystem::temp_directory_path() / "rac_cli_test_request.json";
-    std::ofstream(path) << R"({"mode": "Rating"})" << '\n';
-    const Outcome fromFile = run({"calculate", path.string()});
-    std::filesystem::remove(path);
-    EXPECT_EQ(fromFile.status, 0);
-    EXPECT_THAT(fromFile.out, HasSubstr("\"txtCoilCodeSupply\":\"Rating\""));
-    EXPECT_EQ(run({"calculate", "-"}, R"({"mode": "Rating"})").out, fromFile.out);
-}
-
-TEST_F(CommandLine, ScriptInputThatIsNotAScriptWritesOnlyTheError) {
-    struct Case {
         std::string input;
         std::string error;
     };
     const std::vector<Case> cases{
-        {"", "rac-cli: the input is empty: a script is one JSON object\n"},
-        {"{\"actions\": [\n  {\"click\": \"frmMain.cmdCalculate\"},\n  {\"click\" 1}]}",
+        {{}, "", "rac-cli: no command given\n" + usage},
+        {{"frobnicate"}, "", "rac-cli: unknown command \"frobnicate\"\n" + usage},
+        {{"calculate", "a", "b"}, "", "rac-cli: calculate takes at most one FILE\n" + usage},
+        {{"script", "--verbose"}, "", "rac-cli: unknown option \"--verbose\"\n" + usage},
+        {{"calculate", "/no/such/file.jsonl"},
+         "",
+         "rac-cli: cannot open \"/no/such/file.jsonl\": No such file or directory\n"},
+        {{"script", "/"}, "", "rac-cli: cannot read \"/\": it is a folder\n"},
+        {{"script"}, "", "rac-cli: the input is empty: a script is one JSON object\n"},
+        {{"script"},
+         "{\"actions\": [\n  {\"click\": \"frmMain.cmdCalculate\"},\n  {\"click\" 1}]}",
          "rac-cli: line 3: malformed JSON: syntax error while parsing object separator - "
          "unexpected number literal; expected ':'\n"},
-        {R"({"actions": [{"click": "frmMain.cmdCalculate"}, {"clack": "x"}]})",
+        {{"script"},
+         R"({"actions": [{"click": "frmMain.cmdCalculate"}, {"clack": "x"}]})",
          "rac-cli: step 2: no action: a step is one of set, type, pick, click, toolbar, focus, "
          "leave, tick, answer, close, dump\n"},
     };
     for (const Case& c : cases) {
-        const Outcome bad = run({"script"}, c.input);
+        const auto bad = run(c.args, c.input);
         EXPECT_EQ(bad.status, 2);
         EXPECT_EQ(bad.out, "");
         EXPECT_EQ(bad.err, c.error);
@@ -97,12 +63,22 @@ TEST_F(CommandLine, ScriptInputThatIsNotAScriptWritesOnlyTheError) {
     EXPECT_TRUE(log.empty()); // nothing ran
 }
 
+TEST_F(CommandLine, ReadsAFileOrStandardInput) {
+    const auto path = std::filesystem::temp_directory_path() / "rac_cli_test_request.json";
+    std::ofstream(path) << R"({"mode": "Rating"})" << '\n';
+    const auto fromFile = run({"calculate", path.string()});
+    std::filesystem::remove(path);
+    EXPECT_EQ(fromFile.status, 0);
+    EXPECT_THAT(fromFile.out, HasSubstr("\"txtCoilCodeSupply\":\"Rating\""));
+    EXPECT_EQ(run({"calculate", "-"}, R"({"mode": "Rating"})").out, fromFile.out);
+}
+
 TEST_F(CommandLine, ScriptWritesTheTranscriptEvenWhenAStepIsRefused) {
-    const Outcome done = run({"script"}, R"({"actions": [{"click": "frmMain.cmdCalculate"}]})");
+    const auto done = run({"script"}, R"({"actions": [{"click": "frmMain.cmdCalculate"}]})");
     EXPECT_EQ(done.status, 0);
     EXPECT_EQ(done.out, "{\n  \"steps\": [\n    {\n      \"messages\": []\n    }\n  ],\n"
                         "  \"settings\": {}\n}\n");
-    const Outcome refused = run({"script"}, R"({"actions": [{"close": "frmHidden"}]})");
+    const auto refused = run({"script"}, R"({"actions": [{"close": "frmHidden"}]})");
     EXPECT_EQ(refused.status, 2);
     EXPECT_EQ(Json::parse(refused.out)["error"], "step 1: cannot close frmHidden: it is not shown");
     EXPECT_EQ(refused.err, "rac-cli: step 1: cannot close frmHidden: it is not shown\n");

@@ -1,5 +1,5 @@
 #include "cli/application_program.h"
-#include "cli/command_line.h"
+#include "test_program.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -20,9 +20,7 @@ const fs::path dataFolder = fs::path(__FILE__).parent_path() / "data";
 
 std::string contentsOf(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return (std::ostringstream() << in.rdbuf()).str();
 }
 
 std::vector<std::string> sessions() {
@@ -41,13 +39,9 @@ class GoldenTranscript : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenTranscript, MatchesTheCheckedTranscript) {
     const fs::path script = dataFolder / (GetParam() + ".script.json");
-    std::istringstream noInput;
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status =
-        runCommandLine({"script", script.string()}, noInput, out, err, launchApplication);
-    EXPECT_EQ(status, 0) << err.str();
-    EXPECT_EQ(out.str(), contentsOf(dataFolder / (GetParam() + ".transcript.json")));
+    const auto ran = testing_support::runCli({"script", script.string()}, "", launchApplication);
+    EXPECT_EQ(ran.status, 0) << ran.err;
+    EXPECT_EQ(ran.out, contentsOf(dataFolder / (GetParam() + ".transcript.json")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Sessions, GoldenTranscript, ::testing::ValuesIn(sessions()),

@@ -1,10 +1,11 @@
 #include "test_program.h"
 
 #include "cli/calculate_request.h"
+#include "cli/command_line.h"
 #include "mainscreen/calculate_results.h"
 #include "platform/numbers.h"
 
-#include <map>
+#include <sstream>
 
 namespace rac::cli::testing_support {
 
@@ -14,9 +15,6 @@ using platform::Control;
 using platform::ControlKind;
 using platform::Event;
 using platform::Form;
-
-const std::vector<std::string> targets{"txtDBSupplyOff", "txtEffectiveness", "txtDuty"};
-const std::vector<std::string> targetMenus{"mnuDBOff", "mnuEffectiveness", "mnuDuty"};
 
 class TestProgram final : public Program {
   public:
@@ -43,10 +41,9 @@ class TestProgram final : public Program {
         main_.add(ControlKind::MenuEntry, "mnuSelection", "mnuMode").setChecked(true);
         main_.add(ControlKind::MenuEntry, "mnuRating", "mnuMode");
         main_.add(ControlKind::MenuEntry, "mnuDBEffDuty", "mnuMode");
-        for (const auto& menu : targetMenus) {
-            main_.add(ControlKind::MenuEntry, menu, "mnuDBEffDuty");
-        }
-        main_.at("mnuDBOff").setChecked(true);
+        main_.add(ControlKind::MenuEntry, "mnuDBOff", "mnuDBEffDuty").setChecked(true);
+        main_.add(ControlKind::MenuEntry, "mnuEffectiveness", "mnuDBEffDuty");
+        main_.add(ControlKind::MenuEntry, "mnuDuty", "mnuDBEffDuty");
         for (const std::string& name : CalculateInputOrder()) {
             addEntry(name);
         }
@@ -55,16 +52,14 @@ class TestProgram final : public Program {
                 main_.add(ControlKind::TextBox, name).setLocked(true);
             }
         }
-        main_.at("txtEffectiveness").setLocked(true);
-        main_.at("txtDuty").setLocked(true);
         main_.add(ControlKind::CommandButton, "cmdCalculate");
         main_.add(ControlKind::CommandButton, "cmdCosting").setEnabled(false);
         main_.on("cmdCalculate", Event::Click, [this](Control&) { calculate(); });
-        main_.on("mnuRating", Event::Click, [this](Control&) { setRating(true); });
-        main_.on("mnuSelection", Event::Click, [this](Control&) { setRating(false); });
-        for (std::size_t i = 0; i < targets.size(); ++i) {
-            main_.on(targetMenus[i], Event::Click, [this, i](Control&) { setTarget(i); });
-        }
+        main_.on("mnuRating", Event::Click, [this](Control&) {
+            main_.at("mnuRating").setChecked(true);
+            main_.at("mnuSelection").setChecked(false);
+            main_.at("mnuDBEffDuty").setEnabled(false);
+        });
     }
 
     void addEntry(const std::string& name) {
@@ -79,17 +74,11 @@ class TestProgram final : public Program {
         } else if (kind == ControlKind::List) {
             entry.addItems({"A", "B"});
         }
-        entry.setLocked(circuit);
-        const std::map<std::string, std::string> initialTexts{
-            {"txtDBSupplyOn", "0"}, {"txtDBSupplyOff", "10"}, {"txtDBExtractOn", "20"}};
-        if (const auto initial = initialTexts.find(name); initial != initialTexts.end()) {
-            entry.setText(initial->second);
-        }
+        entry.setLocked(circuit || name == "txtEffectiveness" || name == "txtDuty");
         const Event event = kind == ControlKind::TextBox ? Event::Change : Event::Click;
         main_.on(name, event, [this, event, name, select](Control& control) {
             log_.push_back((event == Event::Change ? "Change " : "Click ") + name + " " +
                            control.text());
-            main_.at("cmdCosting").setEnabled(false);
             if (select) {
                 setCircuitMode(main_.at("cmbCircuitType" + name.substr(20)), control.text());
             }
@@ -121,49 +110,10 @@ class TestProgram final : public Program {
         }
     }
 
-    void setRating(bool rating) {
-        main_.at("mnuRating").setChecked(rating);
-        main_.at("mnuSelection").setChecked(!rating);
-        main_.at("mnuDBEffDuty").setEnabled(!rating);
-    }
-
-    void setTarget(std::size_t chosen) {
-        for (std::size_t i = 0; i < targets.size(); ++i) {
-            main_.at(targetMenus[i]).setChecked(i == chosen);
-            main_.at(targets[i]).setText("");
-            main_.at(targets[i]).setLocked(i != chosen);
-        }
-        main_.setFocus(main_.at(targets[chosen]));
-    }
-
     void calculate() {
         log_.push_back("Calculate");
-        const Control& supplyOn = main_.at("txtDBSupplyOn");
-        if (!numbers::isNumber(supplyOn.text())) {
-            services_.messages.show(platform::information(
-                "Non-Numeric Value", "The supply air on dry bulb temperature must be numeric."));
-            main_.setFocus(main_.at("txtDBSupplyOn"));
-            return;
-        }
-        if (supplyOn.text() == main_.at("txtDBExtractOn").text()) {
-            services_.messages.show(platform::information("Inputs Not Compatible", "equal"));
-            return;
-        }
-        if (numbers::leadingNumber(main_.at("txtGlycol").text()) > 100) {
-            services_.messages.show(platform::information("Glycol", "stopped"));
-            main_.at("txtCoilCodeSupply").setText("");
-            main_.at("cmdCosting").setEnabled(false);
-            return;
-        }
-        std::string target;
-        for (std::size_t i = 0; i < targets.size(); ++i) {
-            if (main_.at(targetMenus[i]).checked()) {
-                target = targetMenus[i];
-            }
-        }
         const bool rating = main_.at("mnuRating").checked();
-        main_.at("txtCoilCodeSupply").setText(rating ? "Rating" : "Selection " + target);
-        main_.at("txtDBExtractOff").setText("13.3");
+        main_.at("txtCoilCodeSupply").setText(rating ? "Rating" : "Selection");
         main_.at("cmdCosting").setEnabled(true);
     }
 
@@ -180,10 +130,6 @@ class TestProgram final : public Program {
             services_.messages.show(platform::withHelpButton("Toolbar", button.name(), "X.hlp", 7));
         });
         tools_.addElement(ControlKind::StatusPanel, "StatusBar1", 1).setText("Ready");
-        tools_.add(ControlKind::CheckBox, "chkOption");
-        tools_.add(ControlKind::Frame, "fraChoice");
-        tools_.add(ControlKind::OptionButton, "optA", "fraChoice").setValue(1);
-        tools_.add(ControlKind::OptionButton, "optB", "fraChoice");
         tools_.addElement(ControlKind::TextBox, "txtBin", 3);
         tools_.add(ControlKind::Label, "lblSaved");
         tools_.add(ControlKind::CommandButton, "cmdSave");
@@ -212,6 +158,24 @@ Launcher testLauncher(std::vector<std::string>& log) {
     return [&log](platform::Services services) {
         return std::make_unique<TestProgram>(services, log);
     };
+}
+
+CliRun runCli(const std::vector<std::string>& args, const std::string& input,
+              const Launcher& launch) {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = runCommandLine(args, in, out, err, launch);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
 }
 
 } // namespace rac::cli::testing_support

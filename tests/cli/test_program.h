@@ -7,23 +7,32 @@
 
 namespace rac::cli::testing_support {
 
-// A stand-in for the real program, with just enough screen rules to show how the commands drive
-// a screen (the real forms are exercised by the golden transcripts).
+// A stand-in for the real program, for what the real one cannot show: the order of the events the
+// commands raise, and forms it does not have (a timer, a toolbar, a form that refuses to close).
 //
 // frmMain: the menus of mode and target, every entry control a calculation takes and every
-// result control it reports, cmdCalculate and cmdCosting. Entries start "0" (supply on), "10"
-// (supply off), "20" (extract on); lists hold "A" and "B", the circuit selects "Optimise",
-// "Fixed", "Number". Any entry clears the results. A tubes-high box that is not a number keeps
-// the focus on leaving. Calculate fails validation on a non-numeric supply on (focus there) or
-// equal supply and extract on (no focus), stops on glycol above 100, and otherwise writes the
-// mode and target into txtCoilCodeSupply and enables Costing.
+// result control it reports, cmdCalculate and cmdCosting. Lists hold "A" and "B", the circuit
+// selects "Optimise", "Fixed", "Number". A tubes-high box that is not a number keeps the focus on
+// leaving. Calculate writes the mode into txtCoilCodeSupply and enables Costing.
 //
 // frmTools (shown): Timer1 that stops after 3 ticks, Toolbar1(1) (shows a message) and
-// Toolbar1(2) (disabled), StatusBar1(1), a check box, two options in a frame, txtBin(3), cmdSave
-// (asks for a file and shows the answer in lblSaved), cmdRemember (stores txtBin(3) as
-// PaybackCalc/Country); it refuses to be closed. frmHidden is never loaded.
+// Toolbar1(2) (disabled), StatusBar1(1), txtBin(3), cmdSave (asks for a file and shows the answer
+// in lblSaved), cmdRemember (stores txtBin(3) as PaybackCalc/Country); it refuses to be closed.
+// frmHidden is never loaded.
 //
 // The log records "Event control text" for frmMain's entries and Calculate.
 Launcher testLauncher(std::vector<std::string>& log);
+
+// What one run of rac-cli wrote, and its exit status.
+struct CliRun {
+    int status = 0;
+    std::string out;
+    std::string err;
+};
+CliRun runCli(const std::vector<std::string>& args, const std::string& input,
+              const Launcher& launch);
+
+// The lines of a text, without their ends.
+std::vector<std::string> linesOf(const std::string& text);
 
 } // namespace rac::cli::testing_support
