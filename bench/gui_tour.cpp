@@ -1,6 +1,6 @@
 // Drives the real windows through start-up, a Selection Calculate and Rating mode, saving a
 // screenshot of each and timing the steps a person waits for. Run under Xvfb:
-//   xvfb-run -s "-screen 0 1600x1000x24" build/release/tests/gui/rac_gui_tour docs/screenshots
+//   xvfb-run -s "-screen 0 1600x1000x24" build/release/bench/rac_gui_tour docs/screenshots
 #include "gui/desktop.h"
 #include "gui/icons.h"
 #include "gui/resources.h"
