@@ -10,7 +10,7 @@ namespace rac::calculation {
 namespace {
 
 void RunSelection(benchmark::State& state, const RunAroundData& request) {
-    platform::RecordingMessageSink sink;
+    RecordingMessageSink sink;
     for (auto _ : state) {
         CalcContext ctx(sink);
         ctx.data = request;
@@ -35,7 +35,7 @@ void SixteenRowSelection(benchmark::State& state) {
 
 // The start-up pair as selected, entered for rating.
 RunAroundData StartupPair() {
-    platform::RecordingMessageSink sink;
+    RecordingMessageSink sink;
     CalcContext ctx(sink);
     ctx.data = StartupRequest();
     SelectRunAround(ctx, Target::AirOffDB);
@@ -54,7 +54,7 @@ RunAroundData StartupPair() {
 
 void StartupRating(benchmark::State& state) {
     const RunAroundData pair = StartupPair();
-    platform::RecordingMessageSink sink;
+    RecordingMessageSink sink;
     for (auto _ : state) {
         CalcContext ctx(sink);
         ctx.data = pair;

@@ -1,6 +1,6 @@
 // Reading and showing numbers: whatever the text, reading never fails and agrees with itself,
 // and whatever the value, what is shown reads back as that value to the precision promised.
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 #include <cmath>
 #include <cstdint>

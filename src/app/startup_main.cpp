@@ -2,7 +2,7 @@
 // screen would show.
 #include "calculation/selection_rating.h"
 #include "calculation/startup_request.h"
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 #include <iostream>
 
@@ -28,7 +28,7 @@ void printCoil(const char* name, const rac::calculation::RunAroundCoil& coil) {
 } // namespace
 
 int main() {
-    rac::platform::RecordingMessageSink messages;
+    rac::RecordingMessageSink messages;
     rac::calculation::CalcContext ctx(messages);
     ctx.data = rac::calculation::StartupRequest();
     rac::calculation::SelectRunAround(ctx, rac::calculation::Target::AirOffDB);

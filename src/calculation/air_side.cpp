@@ -1,6 +1,6 @@
 #include "calculation/air_side.h"
 
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 #include <cmath>
 
@@ -72,7 +72,7 @@ void CalcTargetAirSide(CalcContext& ctx, Target target) {
     data.AirDensity = 1.21f;
     CalcFaceAreas(data);
     if (data.DBSupplyOn == data.DBExtractOn) {
-        ctx.abortWith(platform::information(
+        ctx.abortWith(information(
             "Inputs Not Compatible",
             "The supply on temperature cannot be equal to the extract on temperature."));
         return;

@@ -9,7 +9,7 @@
 namespace rac::calculation {
 
 struct CalcContext : coil::CalcStatus {
-    explicit CalcContext(platform::MessageSink& sink) : coil::CalcStatus(sink) {}
+    explicit CalcContext(MessageSink& sink) : coil::CalcStatus(sink) {}
 
     RunAroundData data;
     coil::CurrentCoil coil;

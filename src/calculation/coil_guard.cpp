@@ -39,8 +39,7 @@ const char* faultText(CoilFault fault) {
 
 void StopCoilCalculation(coil::CurrentCoil& coil, coil::CalcStatus& status, CoilFault fault) {
     coil::SetCoilLabel(coil);
-    status.abortWith(
-        platform::information("Calculation Not Possible - " + coil.CoilLabel, faultText(fault)));
+    status.abortWith(information("Calculation Not Possible - " + coil.CoilLabel, faultText(fault)));
 }
 
 bool CoilResultsFinite(const coil::CurrentCoil& coil) {

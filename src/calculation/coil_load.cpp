@@ -1,6 +1,6 @@
 #include "calculation/coil_load.h"
 
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 namespace rac::calculation {
 

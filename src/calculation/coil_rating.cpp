@@ -8,7 +8,7 @@
 #include "coil/fluid_properties.h"
 #include "coil/heat_transfer.h"
 #include "coil/pressure_drop.h"
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 #include <cmath>
 

@@ -9,7 +9,7 @@
 #include "coil/fluid_properties.h"
 #include "coil/heat_transfer.h"
 #include "coil/pressure_drop.h"
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 #include <cmath>
 
@@ -105,7 +105,7 @@ void EvaluateTrial(CurrentCoil& c) {
 
 void ShowRowLimit(CalcContext& ctx) {
     coil::SetCoilLabel(ctx.coil);
-    ctx.abortWith(platform::information(
+    ctx.abortWith(information(
         "Number of Rows Required Greater Than Maximum Allowed - " + ctx.coil.CoilLabel,
         "The number of rows required is greater than the maximum allowed for economic coil "
         "selection for the given input conditions. Increasing the number of rows beyond 16 will "
@@ -157,7 +157,7 @@ void FinishSelection(CalcContext& ctx) {
     coil::CalcAirPressureDrop(c);
     if (c.CircuitsExhausted) {
         coil::SetCoilLabel(c);
-        ctx.messages.show(platform::information(
+        ctx.messages.show(information(
             "High Fluid Pressure Drop - " + c.CoilLabel,
             "Coil could not be selected with desired max fluid pressure drop. Best solution "
             "possible selected."));
@@ -176,7 +176,7 @@ void FinishSelection(CalcContext& ctx) {
     coil::SetConnectionSize(c);
     if (c.FluidPD > c.MaxFluidPD) {
         coil::SetCoilLabel(c);
-        ctx.messages.show(platform::information(
+        ctx.messages.show(information(
             "Fluid Pressure Drop > Maximum Specified - " + c.CoilLabel,
             "Circuit Type has been fixed to a number of circuits or a particular circuit "
             "configuration. As a result the fluid pressure drop is greater than the maximum "
@@ -187,7 +187,7 @@ void FinishSelection(CalcContext& ctx) {
 
 void ShowFinThicknessNotice(CalcContext& ctx, coil::CoilSide side) {
     const bool supply = side == coil::CoilSide::Supply;
-    ctx.messages.show(platform::information(
+    ctx.messages.show(information(
         supply ? "Fin Thickness Adjusted - Supply Coil." : "Fin Thickness Adjusted - Extract Coil",
         std::string(supply ? "The supply" : "The extract") +
             " coil fin thickness has been increased to 0.25mm to accommodate the selected fin "

@@ -3,7 +3,7 @@
 #include "calculation/air_side.h"
 #include "calculation/coil_rating.h"
 #include "calculation/coil_selection.h"
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 #include <algorithm>
 #include <cmath>
@@ -59,7 +59,7 @@ void RateRunAround(CalcContext& ctx) {
         data.Effectiveness = store(static_cast<double>(data.Effectiveness) -
                                    RatingEffectivenessStep(data.RatingError));
         if (data.Effectiveness <= 0) {
-            ctx.abortWith(platform::information(
+            ctx.abortWith(information(
                 "Unsuitable Coil",
                 "Unsuitable supply and/or extract coil configuration. Increase the number of "
                 "rows. If the supply and extract number of rows are different, increase the "

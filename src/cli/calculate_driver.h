@@ -2,7 +2,7 @@
 
 #include "cli/calculate_request.h"
 #include "cli/program.h"
-#include "platform/message_box.h"
+#include "foundation/messages.h"
 
 #include <memory>
 #include <optional>
@@ -15,7 +15,7 @@ namespace rac::cli {
 struct CalculateOutcome {
     // Validation failed or the calculation stopped: the results are not current.
     bool aborted = false;
-    std::vector<platform::Message> messages; // every box shown, each answered with OK
+    std::vector<Message> messages; // every box shown, each answered with OK
     // The control a failed check gave the focus back to; none when the calculation ran or stopped
     // in the engine, or when a check across fields failed.
     std::optional<std::string> focus;

@@ -1,7 +1,7 @@
 #include "cli/json_input.h"
 
 #include "cli/plain_json.h"
-#include "platform/utf8.h"
+#include "foundation/utf8.h"
 
 #include <algorithm>
 
@@ -36,7 +36,7 @@ long lineAt(std::string_view text, std::size_t byte) {
 // The length of the well-formed UTF-8 character at the start of the text, or 0.
 std::size_t characterLength(std::string_view text) {
     for (std::size_t length = 1; length <= std::min<std::size_t>(4, text.size()); ++length) {
-        const auto decoded = platform::utf8::decode(text.substr(0, length));
+        const auto decoded = utf8::decode(text.substr(0, length));
         if (decoded && decoded->size() == 1) {
             return length;
         }
@@ -60,7 +60,7 @@ bool standsForItself(std::string_view text) {
     if (ascii) {
         return true;
     }
-    const auto characters = platform::utf8::decode(text);
+    const auto characters = utf8::decode(text);
     return characters && std::all_of(characters->begin(), characters->end(), plain);
 }
 

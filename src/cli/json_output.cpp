@@ -6,20 +6,20 @@ namespace rac::cli {
 
 namespace {
 
-std::string_view buttonName(platform::MessageButton button) {
-    return button == platform::MessageButton::Help ? "Help" : "OK";
+std::string_view buttonName(MessageButton button) {
+    return button == MessageButton::Help ? "Help" : "OK";
 }
 
-std::string_view iconName(platform::MessageIcon icon) {
-    return icon == platform::MessageIcon::Information ? "information" : "none";
+std::string_view iconName(MessageIcon icon) {
+    return icon == MessageIcon::Information ? "information" : "none";
 }
 
-bool hasHelp(const platform::Message& message) {
-    return std::find(message.buttons.begin(), message.buttons.end(),
-                     platform::MessageButton::Help) != message.buttons.end();
+bool hasHelp(const Message& message) {
+    return std::find(message.buttons.begin(), message.buttons.end(), MessageButton::Help) !=
+           message.buttons.end();
 }
 
-OrderedJson messageJson(const platform::Message& message) {
+OrderedJson messageJson(const Message& message) {
     OrderedJson buttons = OrderedJson::array();
     for (const auto button : message.buttons) {
         buttons.push_back(buttonName(button));
@@ -34,7 +34,7 @@ OrderedJson messageJson(const platform::Message& message) {
     return shown;
 }
 
-void appendMessage(std::string& out, const platform::Message& message) {
+void appendMessage(std::string& out, const Message& message) {
     out += R"({"title":)";
     appendQuoted(out, message.title);
     out += R"(,"text":)";
@@ -63,7 +63,7 @@ void appendMessage(std::string& out, const platform::Message& message) {
 
 } // namespace
 
-OrderedJson messagesJson(const std::vector<platform::Message>& messages) {
+OrderedJson messagesJson(const std::vector<Message>& messages) {
     OrderedJson list = OrderedJson::array();
     for (const auto& message : messages) {
         list.push_back(messageJson(message));
@@ -71,7 +71,7 @@ OrderedJson messagesJson(const std::vector<platform::Message>& messages) {
     return list;
 }
 
-void appendMessages(std::string& out, const std::vector<platform::Message>& messages) {
+void appendMessages(std::string& out, const std::vector<Message>& messages) {
     out += '[';
     std::string_view separator;
     for (const auto& message : messages) {

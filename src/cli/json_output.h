@@ -1,7 +1,7 @@
 #pragma once
 
 #include "cli/json_input.h"
-#include "platform/message_box.h"
+#include "foundation/messages.h"
 #include "platform/screen_dump.h"
 
 #include <string>
@@ -12,10 +12,10 @@ namespace rac::cli {
 
 // {"title", "text", "icon": "information" | "none", "buttons": ["OK", "Help"]}, plus
 // "help": {"file", "context"} when the box has a Help button.
-OrderedJson messagesJson(const std::vector<platform::Message>& messages);
+OrderedJson messagesJson(const std::vector<Message>& messages);
 // The same list appended to out as compact JSON text, written directly: a batch writes the
 // messages of every request.
-void appendMessages(std::string& out, const std::vector<platform::Message>& messages);
+void appendMessages(std::string& out, const std::vector<Message>& messages);
 
 // {"@state": ..., control: {field: value, ...}, ...} in the order the form added its controls.
 OrderedJson formDumpJson(const platform::FormDump& dump);

@@ -3,7 +3,7 @@
 #include "cli/json_input.h"
 #include "cli/program.h"
 #include "cli/script.h"
-#include "platform/message_box.h"
+#include "foundation/messages.h"
 #include "platform/screen_dump.h"
 
 #include <map>
@@ -14,7 +14,7 @@
 namespace rac::cli {
 
 struct Step {
-    std::vector<platform::Message> messages;             // the boxes shown during the step
+    std::vector<Message> messages;                       // the boxes shown during the step
     std::optional<std::vector<platform::FormDump>> dump; // dump steps only
 };
 

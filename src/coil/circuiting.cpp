@@ -1,7 +1,7 @@
 #include "coil/circuiting.h"
 
 #include "coil/pressure_drop.h"
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 #include <array>
 #include <span>
@@ -182,17 +182,16 @@ void CheckCoilConfiguration(CurrentCoil& coil, CalcStatus& status) {
         }
         if (contains(rule.uncircuitableRows, coil.Rows)) {
             status.abortWith(
-                platform::information("Coil Uncircuitable", std::string(rule.uncircuitableText)));
+                information("Coil Uncircuitable", std::string(rule.uncircuitableText)));
             return;
         }
         if (!contains(rule.standardRows, coil.Rows)) {
-            status.messages.show(
-                platform::Message{"Non-Standard Coil Configuration - " + coil.CoilLabel,
-                                  std::string(rule.warningText),
-                                  platform::MessageIcon::None,
-                                  {platform::MessageButton::OK, platform::MessageButton::Help},
-                                  std::string(kHelpFile),
-                                  1});
+            status.messages.show(Message{"Non-Standard Coil Configuration - " + coil.CoilLabel,
+                                         std::string(rule.warningText),
+                                         MessageIcon::None,
+                                         {MessageButton::OK, MessageButton::Help},
+                                         std::string(kHelpFile),
+                                         1});
         }
         return;
     }

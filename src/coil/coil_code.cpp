@@ -1,7 +1,7 @@
 #include "coil/coil_code.h"
 
 #include "coil/catalogue.h"
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 namespace rac::coil {
 

@@ -1,6 +1,6 @@
 #include "coil/fluid_properties.h"
 
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 #include "properties/glycol.h"
 #include "properties/water.h"
 
@@ -34,7 +34,7 @@ void setGlycolProperties(CurrentCoil& coil, CalcStatus& status, const GlycolFunc
     coil.FluidDensity = numbers::store(glycol.density(temperature, percent));
     const std::optional<double> viscosity = glycol.viscosity(temperature, percent);
     if (!viscosity) {
-        status.abortWith(platform::information(
+        status.abortWith(information(
             "Glycol Not Appropriate",
             "Inappropriate use of glycol for fluid temperature of coil. Do not use glycol."));
     }

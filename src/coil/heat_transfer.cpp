@@ -1,7 +1,7 @@
 #include "coil/heat_transfer.h"
 
 #include "coil/catalogue.h"
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 #include "properties/air.h"
 
 #include <array>

@@ -2,7 +2,7 @@
 
 #include "coil/catalogue.h"
 #include "coil/heat_transfer.h"
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 #include <array>
 #include <cmath>

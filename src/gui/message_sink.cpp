@@ -7,16 +7,16 @@
 
 namespace rac::gui {
 
-std::unique_ptr<QMessageBox> makeMessageBox(const platform::Message& message, QWidget* parent) {
+std::unique_ptr<QMessageBox> makeMessageBox(const Message& message, QWidget* parent) {
     auto box = std::make_unique<QMessageBox>(parent);
     box->setWindowTitle(message.title.empty() ? QStringLiteral("ZYL RAC") : toQt(message.title));
     box->setTextFormat(Qt::PlainText); // a typed value never turns into markup
     box->setText(toQt(message.text));
-    box->setIcon(message.icon == platform::MessageIcon::Information ? QMessageBox::Information
-                                                                    : QMessageBox::NoIcon);
+    box->setIcon(message.icon == MessageIcon::Information ? QMessageBox::Information
+                                                          : QMessageBox::NoIcon);
     QMessageBox::StandardButtons buttons;
     for (const auto button : message.buttons) {
-        buttons |= button == platform::MessageButton::Help ? QMessageBox::Help : QMessageBox::Ok;
+        buttons |= button == MessageButton::Help ? QMessageBox::Help : QMessageBox::Ok;
     }
     box->setStandardButtons(buttons == QMessageBox::StandardButtons() ? QMessageBox::Ok : buttons);
     box->setDefaultButton(QMessageBox::Ok);
@@ -24,7 +24,7 @@ std::unique_ptr<QMessageBox> makeMessageBox(const platform::Message& message, QW
     return box;
 }
 
-void QtMessageSink::show(const platform::Message& message) {
+void QtMessageSink::show(const Message& message) {
     const auto box = makeMessageBox(message, QApplication::activeWindow());
     box->exec();
     if (box->clickedButton() != nullptr && box->clickedButton() == box->button(QMessageBox::Help)) {

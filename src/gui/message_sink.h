@@ -1,7 +1,7 @@
 #pragma once
 
+#include "foundation/messages.h"
 #include "platform/help.h"
-#include "platform/message_box.h"
 
 #include <QMessageBox>
 #include <memory>
@@ -10,15 +10,15 @@ namespace rac::gui {
 
 // The message box as a person sees it: the title (the program's name when the form gives none),
 // the text as plain text, the information icon or none, OK and, where asked, Help.
-std::unique_ptr<QMessageBox> makeMessageBox(const platform::Message& message, QWidget* parent);
+std::unique_ptr<QMessageBox> makeMessageBox(const Message& message, QWidget* parent);
 
 // Shows each message as a modal QMessageBox over the active window. Help closes the box and opens
 // the help at the message's context: a box that stayed open would keep the help window from
 // taking input.
-class QtMessageSink final : public platform::MessageSink {
+class QtMessageSink final : public MessageSink {
   public:
     explicit QtMessageSink(platform::HelpViewer& help) : help_(help) {}
-    void show(const platform::Message& message) override;
+    void show(const Message& message) override;
 
   private:
     platform::HelpViewer& help_;

@@ -1,6 +1,6 @@
 #include "gui/rtf_text.h"
 
-#include "platform/utf8.h"
+#include "foundation/utf8.h"
 
 #include <array>
 #include <cctype>
@@ -78,7 +78,7 @@ class Reader {
             return;
         }
         if (!skipping()) {
-            text_ += platform::utf8::encode(character);
+            text_ += utf8::encode(character);
         }
     }
 

@@ -1,8 +1,8 @@
 #include "calculation/selection_rating.h"
+#include "foundation/numbers.h"
 #include "mainscreen/frm_main.h"
 #include "mainscreen/option_lists.h"
 #include "mainscreen/side_names.h"
-#include "platform/numbers.h"
 
 namespace rac::mainscreen {
 

@@ -1,9 +1,9 @@
 #include "coil/catalogue.h"
+#include "foundation/numbers.h"
 #include "mainscreen/field_style.h"
 #include "mainscreen/frm_main.h"
 #include "mainscreen/option_lists.h"
 #include "mainscreen/side_names.h"
-#include "platform/numbers.h"
 
 #include <cmath>
 #include <string>

@@ -1,7 +1,7 @@
+#include "foundation/numbers.h"
 #include "mainscreen/frm_main.h"
 #include "mainscreen/side_names.h"
 #include "mainscreen/validation.h"
-#include "platform/numbers.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "mainscreen/fluid_pd_text.h"
 
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 namespace rac::mainscreen {
 

@@ -19,7 +19,7 @@ constexpr std::string_view kDisclaimer =
 
 } // namespace
 
-FrmAbout::FrmAbout(platform::MessageSink& messages, SystemInfoTool& systemInfo)
+FrmAbout::FrmAbout(MessageSink& messages, SystemInfoTool& systemInfo)
     : Form("frmAbout", "About " + std::string(kApplicationTitle)), messages_(messages),
       systemInfo_(systemInfo) {
     add(ControlKind::Image, "imgIcon");
@@ -42,8 +42,8 @@ FrmAbout::FrmAbout(platform::MessageSink& messages, SystemInfoTool& systemInfo)
 
 void FrmAbout::StartSysInfo() {
     if (!systemInfo_.start()) {
-        messages_.show(platform::okOnly(std::string(kApplicationTitle),
-                                        "System Information Is Unavailable At This Time"));
+        messages_.show(okOnly(std::string(kApplicationTitle),
+                              "System Information Is Unavailable At This Time"));
     }
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "foundation/messages.h"
 #include "mainscreen/system_info.h"
 #include "platform/form.h"
-#include "platform/message_box.h"
 
 namespace rac::mainscreen {
 
@@ -10,13 +10,13 @@ namespace rac::mainscreen {
 // way to the platform's system information tool.
 class FrmAbout final : public platform::Form {
   public:
-    FrmAbout(platform::MessageSink& messages, SystemInfoTool& systemInfo);
+    FrmAbout(MessageSink& messages, SystemInfoTool& systemInfo);
 
     // Starts the system information tool, or says that there is none.
     void StartSysInfo();
 
   private:
-    platform::MessageSink& messages_;
+    MessageSink& messages_;
     SystemInfoTool& systemInfo_;
 };
 

@@ -45,7 +45,7 @@ Control& FrmMain::sideControl(std::string_view base, Side side) {
 }
 
 void FrmMain::tell(std::string title, std::string text) {
-    services_.messages.show(platform::information(std::move(title), std::move(text)));
+    services_.messages.show(information(std::move(title), std::move(text)));
 }
 
 void FrmMain::wireEvents() {

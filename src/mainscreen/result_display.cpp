@@ -1,9 +1,9 @@
 #include "coil/circuiting.h"
+#include "foundation/numbers.h"
 #include "mainscreen/fluid_pd_text.h"
 #include "mainscreen/frm_main.h"
 #include "mainscreen/option_lists.h"
 #include "mainscreen/side_names.h"
-#include "platform/numbers.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
+#include "foundation/numbers.h"
 #include "mainscreen/frm_main.h"
 #include "mainscreen/main_layout.h"
-#include "platform/numbers.h"
 
 // The system diagram: duct colours by which air stream is warmer, and the light that runs along
 // the loop pipes.

@@ -1,10 +1,10 @@
 #include "mainscreen/validation.h"
 
 #include "coil/circuiting.h"
+#include "foundation/numbers.h"
 #include "mainscreen/frm_main.h"
 #include "mainscreen/option_lists.h"
 #include "mainscreen/side_names.h"
-#include "platform/numbers.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "platform/printing.h"
 
-#include "platform/file_output.h"
+#include "foundation/file_output.h"
 
 namespace rac::platform {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "foundation/messages.h"
 #include "platform/clock.h"
 #include "platform/dialog_answers.h"
 #include "platform/event_pump.h"
 #include "platform/file_dialogs.h"
 #include "platform/help.h"
-#include "platform/message_box.h"
 #include "platform/printing.h"
 #include "platform/settings_store.h"
 

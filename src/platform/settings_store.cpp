@@ -1,6 +1,6 @@
 #include "platform/settings_store.h"
 
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 #include "platform/platform_error.h"
 
 #include <algorithm>

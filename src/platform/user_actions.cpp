@@ -1,7 +1,7 @@
 #include "platform/user_actions.h"
 
+#include "foundation/utf8.h"
 #include "platform/platform_error.h"
-#include "platform/utf8.h"
 
 #include <algorithm>
 #include <optional>

@@ -1,6 +1,6 @@
 #include "properties/glycol.h"
 
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 #include <array>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "calculation/air_side.h"
 #include "engine_run.h"
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 #include <cmath>
 #include <gtest/gtest.h>

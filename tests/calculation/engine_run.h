@@ -13,7 +13,7 @@ enum class Action { None, Select, Rate };
 
 // One independent calculation with its recorded messages.
 struct EngineRun {
-    platform::RecordingMessageSink sink;
+    RecordingMessageSink sink;
     CalcContext ctx{sink};
 
     explicit EngineRun(const RunAroundData& request, Action action = Action::None) {

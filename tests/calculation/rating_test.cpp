@@ -1,7 +1,7 @@
 #include "calculation/selection_rating.h"
 #include "calculation/startup_request.h"
 #include "engine_run.h"
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 #include <gtest/gtest.h>
 

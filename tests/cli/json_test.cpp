@@ -29,18 +29,18 @@ TEST(JsonText, QuotedTextsAreWhatTheJsonWriterMakesOfThem) {
 }
 
 TEST(JsonText, MessagesAreWrittenAsTheirJsonValue) {
-    platform::Message quoted = platform::information("Say \"hi\"", "line one\nline two");
-    quoted.icon = platform::MessageIcon::None;
-    const std::vector<platform::Message> messages{
-        platform::information("Value Out Of Range", "greater than -30\xC2\xB0"
-                                                    "C"),
+    Message quoted = information("Say \"hi\"", "line one\nline two");
+    quoted.icon = MessageIcon::None;
+    const std::vector<Message> messages{
+        information("Value Out Of Range", "greater than -30\xC2\xB0"
+                                          "C"),
         quoted,
-        platform::okOnly("ZYL RAC", "bad \xFF byte"),
-        platform::withHelpButton("Help", "See the help.", "HELP\\RAC.HLP", -7),
+        okOnly("ZYL RAC", "bad \xFF byte"),
+        withHelpButton("Help", "See the help.", "HELP\\RAC.HLP", -7),
     };
     for (std::size_t count = 0; count <= messages.size(); ++count) {
-        const std::vector<platform::Message> some(messages.begin(),
-                                                  messages.begin() + static_cast<long>(count));
+        const std::vector<Message> some(messages.begin(),
+                                        messages.begin() + static_cast<long>(count));
         std::string written = "prefix ";
         appendMessages(written, some);
         EXPECT_EQ(written, "prefix " + dumped(messagesJson(some))) << count << " messages";

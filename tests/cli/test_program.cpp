@@ -2,8 +2,8 @@
 
 #include "cli/calculate_request.h"
 #include "cli/command_line.h"
+#include "foundation/numbers.h"
 #include "mainscreen/calculate_results.h"
-#include "platform/numbers.h"
 
 #include <sstream>
 
@@ -86,8 +86,8 @@ class TestProgram final : public Program {
         if (name.starts_with("txtTubesHigh")) {
             main_.on(name, Event::LostFocus, [this](Control& box) {
                 if (!numbers::isNumber(box.text())) {
-                    services_.messages.show(platform::information(
-                        "Number of Tubes High Non-Numeric", "must be a numeric value."));
+                    services_.messages.show(information("Number of Tubes High Non-Numeric",
+                                                        "must be a numeric value."));
                     main_.setFocus(box);
                 }
             });
@@ -127,7 +127,7 @@ class TestProgram final : public Program {
         tools_.addElement(ControlKind::ToolbarButton, "Toolbar1", 1).setToolTip("Hello");
         tools_.addElement(ControlKind::ToolbarButton, "Toolbar1", 2).setEnabled(false);
         tools_.on("Toolbar1", Event::Click, [this](Control& button) {
-            services_.messages.show(platform::withHelpButton("Toolbar", button.name(), "X.hlp", 7));
+            services_.messages.show(withHelpButton("Toolbar", button.name(), "X.hlp", 7));
         });
         tools_.addElement(ControlKind::StatusPanel, "StatusBar1", 1).setText("Ready");
         tools_.addElement(ControlKind::TextBox, "txtBin", 3);

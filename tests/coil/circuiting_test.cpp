@@ -112,7 +112,7 @@ TEST(CheckCoilConfiguration, WarningsAndUncircuitableCoils) {
         {"D", 16, "", false},
     };
     for (const ConfigurationCase& k : cases) {
-        platform::RecordingMessageSink sink;
+        RecordingMessageSink sink;
         CalcStatus status(sink);
         CurrentCoil c;
         c.Side = CoilSide::Extract;
@@ -131,7 +131,7 @@ TEST(CheckCoilConfiguration, WarningsAndUncircuitableCoils) {
 }
 
 TEST(CheckCoilConfiguration, WarningHasOkAndHelpAndNoIcon) {
-    platform::RecordingMessageSink sink;
+    RecordingMessageSink sink;
     CalcStatus status(sink);
     CurrentCoil c;
     c.Side = CoilSide::Supply;
@@ -139,12 +139,12 @@ TEST(CheckCoilConfiguration, WarningHasOkAndHelpAndNoIcon) {
     c.Rows = 5;
     CheckCoilConfiguration(c, status);
     ASSERT_EQ(sink.shown().size(), 1u);
-    const platform::Message& m = sink.shown()[0];
+    const Message& m = sink.shown()[0];
     EXPECT_EQ(m.title, "Non-Standard Coil Configuration - Supply Coil");
     EXPECT_EQ(m.text, "Non-standard coil configuration for a F type coil. For a standard "
                       "configuration the coil should have  2, 3, 4, 6, 8, 10, 12, 14 or 16 rows.");
-    EXPECT_EQ(m.icon, platform::MessageIcon::None);
-    EXPECT_EQ(m.buttons, (std::vector{platform::MessageButton::OK, platform::MessageButton::Help}));
+    EXPECT_EQ(m.icon, MessageIcon::None);
+    EXPECT_EQ(m.buttons, (std::vector{MessageButton::OK, MessageButton::Help}));
     EXPECT_EQ(m.helpFile, "zylrac.hlp");
     EXPECT_EQ(m.helpContext, 1);
 }

@@ -1,16 +1,11 @@
 #include "coil/fluid_properties.h"
-#include "platform/message_box.h"
+#include "foundation/messages.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 namespace rac::coil {
 namespace {
-
-using platform::Message;
-using platform::MessageButton;
-using platform::MessageIcon;
-using platform::RecordingMessageSink;
 
 // A value no property can take, to see which fields the dispatcher wrote.
 constexpr float kUntouched = -12345.0f;

@@ -1,6 +1,6 @@
 #include "coil/heat_transfer.h"
 #include "coil/pressure_drop.h"
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 #include "support/compare.h"
 
 #include <cmath>

@@ -178,18 +178,17 @@ TEST(Help, RequestsOpenTheContentsOrTheirTopicAndTheTextIsSearched) {
 }
 
 TEST(MessageBoxes, LookAsTheMessageAsksAndHelpOpensAtItsContext) {
-    auto info =
-        makeMessageBox(platform::information("Value Out Of Range", "<b>50</b> kPa"), nullptr);
+    auto info = makeMessageBox(information("Value Out Of Range", "<b>50</b> kPa"), nullptr);
     EXPECT_EQ(info->windowTitle(), "Value Out Of Range");
     EXPECT_EQ(info->icon(), QMessageBox::Information);
     EXPECT_EQ(info->textFormat(), Qt::PlainText); // a typed value is never markup
     EXPECT_EQ(info->standardButtons(), QMessageBox::Ok);
 
-    auto plain = makeMessageBox(platform::okOnly("", "System Information Is Unavailable"), nullptr);
+    auto plain = makeMessageBox(okOnly("", "System Information Is Unavailable"), nullptr);
     EXPECT_EQ(plain->windowTitle(), "ZYL RAC");
     EXPECT_EQ(plain->icon(), QMessageBox::NoIcon);
 
-    const auto nonStandard = platform::withHelpButton("Non-Standard", "text", "zylrac.hlp", 1);
+    const auto nonStandard = withHelpButton("Non-Standard", "text", "zylrac.hlp", 1);
     auto withHelp = makeMessageBox(nonStandard, nullptr);
     EXPECT_EQ(withHelp->standardButtons(), QMessageBox::Ok | QMessageBox::Help);
     EXPECT_EQ(withHelp->icon(), QMessageBox::NoIcon);

@@ -50,7 +50,7 @@ class MainScreen : public ::testing::Test {
         }
         return out;
     }
-    const platform::Message& lastMessage() const { return services.messages.shown().back(); }
+    const Message& lastMessage() const { return services.messages.shown().back(); }
 
     // Every calculated result is blank and the costing waits for a new calculation. The target
     // fields, rows and the lists the selection fills depend on the mode and are checked apart.

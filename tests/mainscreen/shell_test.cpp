@@ -100,8 +100,7 @@ TEST_F(Shell, AboutBoxNamesTheProgram) {
 
     ASSERT_TRUE(user::click(about, "cmdSysInfo"));
     ASSERT_EQ(services.messages.shown().size(), 1U);
-    EXPECT_EQ(lastMessage(),
-              platform::okOnly("ZYL RAC", "System Information Is Unavailable At This Time"));
+    EXPECT_EQ(lastMessage(), okOnly("ZYL RAC", "System Information Is Unavailable At This Time"));
     ASSERT_TRUE(user::click(about, "cmdOK"));
     EXPECT_FALSE(about.loaded());
     EXPECT_TRUE(main.shown());

@@ -65,10 +65,10 @@ TEST_P(Refusals, ShowOneMessageAndStop) {
     calculate();
 
     ASSERT_EQ(services.messages.shown().size(), 1U) << testing::PrintToString(titles());
-    const platform::Message& shown = lastMessage();
+    const Message& shown = lastMessage();
     EXPECT_EQ(shown.title, refusal.title);
     EXPECT_EQ(shown.text, refusal.text);
-    EXPECT_EQ(shown.icon, platform::MessageIcon::Information);
+    EXPECT_EQ(shown.icon, MessageIcon::Information);
     if (refusal.focus.empty()) {
         EXPECT_EQ(main.focus(), &control("cmdCalculate")); // where the click left it
     } else {

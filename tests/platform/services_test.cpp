@@ -1,40 +1,16 @@
-#include "platform/file_output.h"
-#include "platform/message_box.h"
 #include "platform/platform_error.h"
 #include "platform/services.h"
+#include "support/temporary_folder.h"
 
-#include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <regex>
-#include <sstream>
 
 namespace rac::platform {
 namespace {
 
+using test::contentsOf;
+using test::TemporaryFolder;
 namespace fs = std::filesystem;
-
-std::string contentsOf(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// A fresh folder of the test's own name, removed afterwards.
-class TemporaryFolder : public ::testing::Test {
-  protected:
-    TemporaryFolder() {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    ~TemporaryFolder() override { fs::remove_all(folder); }
-
-    const fs::path folder =
-        fs::temp_directory_path() /
-        ("rac_platform_" +
-         std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-};
 
 TEST(DialogAnswers, AnsweredInOrderCancelledWhenNoneIsLeftAndKeptForTheRightDialog) {
     RecordingServices recording;
@@ -81,29 +57,6 @@ TEST_F(TemporaryFolder, DocumentsGoToTheAnsweredFileAndWindowsAreRecorded) {
     EXPECT_EQ(printed[2].outcome, PrintOutcome::Failed);
     EXPECT_EQ(printed[3].name, "frmSelectBinData");
     EXPECT_EQ(printed[4].outcome, PrintOutcome::Failed);
-}
-
-TEST_F(TemporaryFolder, WholeFileReplacesOrLeavesTheOldOneIntact) {
-    const fs::path target = folder / "summary.rtf";
-    ASSERT_TRUE(writeWholeFile(target.string(), "first, longer text"));
-    ASSERT_TRUE(writeWholeFile(target.string(), "second"));
-    EXPECT_EQ(contentsOf(target), "second");
-    EXPECT_FALSE(writeWholeFile("", "x"));
-    EXPECT_FALSE(writeWholeFile(folder.string(), "x")); // a folder of that name
-    EXPECT_FALSE(writeWholeFile((folder / "no" / "such.rtf").string(), "x"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
-        << "no temporary left behind";
-}
-
-TEST(MessageVariants, NoIconAndAHelpButtonCarryingItsHelpFile) {
-    EXPECT_EQ(okOnly("ZYL RAC", "The form can't be printed.").icon, MessageIcon::None);
-    const Message warning =
-        withHelpButton("Non-Standard Coil Configuration - Supply Coil", "text", "zylrac.hlp", 1);
-    EXPECT_EQ(warning.icon, MessageIcon::None);
-    EXPECT_EQ(warning.buttons,
-              (std::vector<MessageButton>{MessageButton::OK, MessageButton::Help}));
-    EXPECT_EQ(warning.helpFile, "zylrac.hlp");
-    EXPECT_EQ(warning.helpContext, 1);
 }
 
 TEST(SystemClock, ReadsAsDateAndMinutes) {

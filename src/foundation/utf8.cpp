@@ -1,6 +1,6 @@
-#include "platform/utf8.h"
+#include "foundation/utf8.h"
 
-namespace rac::platform::utf8 {
+namespace rac::utf8 {
 
 namespace {
 
@@ -99,4 +99,4 @@ std::string withoutLast(std::string_view text) {
     return std::string(text.substr(0, end - 1));
 }
 
-} // namespace rac::platform::utf8
+} // namespace rac::utf8

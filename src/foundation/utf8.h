@@ -6,7 +6,7 @@
 #include <vector>
 
 // Typing delivers one character (code point) at a time, whatever its length in UTF-8.
-namespace rac::platform::utf8 {
+namespace rac::utf8 {
 
 // The code points of a text; empty when the text is not valid UTF-8 (overlong forms,
 // surrogates and values above U+10FFFF included).
@@ -18,4 +18,4 @@ std::string encode(char32_t character);
 // The text without its last code point (a text that is not valid UTF-8 loses its last byte).
 std::string withoutLast(std::string_view text);
 
-} // namespace rac::platform::utf8
+} // namespace rac::utf8

@@ -1,4 +1,4 @@
-#include "platform/numbers.h"
+#include "foundation/numbers.h"
 
 #include <charconv>
 #include <cmath>

@@ -1,10 +1,10 @@
-#include "platform/file_output.h"
+#include "foundation/file_output.h"
 
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
-namespace rac::platform {
+namespace rac {
 
 namespace {
 
@@ -52,4 +52,4 @@ bool writeWholeFile(const std::string& path, std::string_view contents) {
     return true;
 }
 
-} // namespace rac::platform
+} // namespace rac

@@ -6,7 +6,7 @@
 
 // The message box service: the engine and the forms hand a message to whoever listens; the
 // desktop shows a modal box, the tests and rac-cli record it. Every box is answered with OK.
-namespace rac::platform {
+namespace rac {
 
 enum class MessageIcon { None, Information };
 enum class MessageButton { OK, Help };
@@ -64,4 +64,4 @@ class RecordingMessageSink final : public MessageSink {
     std::vector<Message> shown_;
 };
 
-} // namespace rac::platform
+} // namespace rac
