@@ -12,7 +12,8 @@ namespace {
 void RunSelection(benchmark::State& state, const RunAroundData& request) {
     RecordingMessageSink sink;
     for (auto _ : state) {
-        CalcContext ctx(sink);
+        CalcState calcState;
+        CalcContext ctx(sink, calcState);
         ctx.data = request;
         SelectRunAround(ctx, Target::AirOffDB);
         benchmark::DoNotOptimize(ctx.data.Extract.ActualFluidPD);
@@ -36,7 +37,8 @@ void SixteenRowSelection(benchmark::State& state) {
 // The start-up pair as selected, entered for rating.
 RunAroundData StartupPair() {
     RecordingMessageSink sink;
-    CalcContext ctx(sink);
+    CalcState calcState;
+    CalcContext ctx(sink, calcState);
     ctx.data = StartupRequest();
     SelectRunAround(ctx, Target::AirOffDB);
     if (ctx.CalcAbort) {
@@ -56,7 +58,8 @@ void StartupRating(benchmark::State& state) {
     const RunAroundData pair = StartupPair();
     RecordingMessageSink sink;
     for (auto _ : state) {
-        CalcContext ctx(sink);
+        CalcState calcState;
+        CalcContext ctx(sink, calcState);
         ctx.data = pair;
         RateRunAround(ctx);
         benchmark::DoNotOptimize(ctx.data.Effectiveness);

@@ -29,7 +29,8 @@ void printCoil(const char* name, const rac::calculation::RunAroundCoil& coil) {
 
 int main() {
     rac::RecordingMessageSink messages;
-    rac::calculation::CalcContext ctx(messages);
+    rac::calculation::CalcState state;
+    rac::calculation::CalcContext ctx(messages, state);
     ctx.data = rac::calculation::StartupRequest();
     rac::calculation::SelectRunAround(ctx, rac::calculation::Target::AirOffDB);
 

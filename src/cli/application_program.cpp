@@ -1,6 +1,6 @@
 #include "cli/application_program.h"
 
-#include "mainscreen/application.h"
+#include "program/application.h"
 
 namespace rac::cli {
 
@@ -19,7 +19,7 @@ class ApplicationProgram final : public Program {
     }
 
   private:
-    mainscreen::Application application_;
+    program::Application application_;
 };
 
 } // namespace

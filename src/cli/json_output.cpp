@@ -1,6 +1,7 @@
 #include "cli/json_output.h"
 
 #include <algorithm>
+#include <type_traits>
 
 namespace rac::cli {
 
@@ -61,6 +62,34 @@ void appendMessage(std::string& out, const Message& message) {
     out += '}';
 }
 
+OrderedJson chartJson(const platform::ChartData& chart) {
+    OrderedJson series = OrderedJson::array();
+    for (const platform::ChartSeries& one : chart.series) {
+        series.push_back({{"name", one.name}, {"values", one.values}, {"axis", one.axis}});
+    }
+    return {{"title", chart.title},
+            {"categories", chart.categories},
+            {"series", std::move(series)},
+            {"axes", chart.axisTitles}};
+}
+
+OrderedJson dumpValueJson(const platform::DumpValue& value) {
+    return std::visit(
+        [](const auto& shown) -> OrderedJson {
+            using Shown = std::decay_t<decltype(shown)>;
+            if constexpr (std::is_same_v<Shown, platform::TextSelection>) {
+                return {{"start", shown.start}, {"length", shown.length}};
+            } else if constexpr (std::is_same_v<Shown, platform::TextFont>) {
+                return {{"name", shown.name}, {"points", shown.points}, {"bold", shown.bold}};
+            } else if constexpr (std::is_same_v<Shown, platform::ChartData>) {
+                return chartJson(shown);
+            } else {
+                return shown;
+            }
+        },
+        value);
+}
+
 } // namespace
 
 OrderedJson messagesJson(const std::vector<Message>& messages) {
@@ -87,7 +116,7 @@ OrderedJson formDumpJson(const platform::FormDump& dump) {
     for (const auto& control : dump.controls) {
         OrderedJson fields = OrderedJson::object();
         for (const auto& field : control.fields) {
-            std::visit([&](const auto& value) { fields[field.key] = value; }, field.value);
+            fields[field.key] = dumpValueJson(field.value);
         }
         form[control.name] = std::move(fields);
     }

@@ -10,11 +10,25 @@ std::string pathOf(const platform::Control& control) {
     return control.form().name() + "." + control.name();
 }
 
-// Why a user cannot act on the control now: "frmMain is not shown", "frmMain.mnuMode is
-// disabled", "it is read-only", "the focus is in frmMain.txtTubesHighSupply".
-std::string whyRefused(const platform::Form& form, const platform::Control& control) {
+} // namespace
+
+std::string whyUnreachable(const platform::Form& form) {
     if (!form.shown()) {
         return form.name() + " is not shown";
+    }
+    if (const platform::Form* modal = form.blockedBy()) {
+        return modal->name() + " is shown modal";
+    }
+    return {};
+}
+
+namespace {
+
+// Why a user cannot act on the control now: "frmMain is not shown", "frmSummary is shown modal",
+// "frmMain.mnuMode is disabled", "it is read-only", "the focus is in frmMain.txtTubesHighSupply".
+std::string whyRefused(const platform::Form& form, const platform::Control& control) {
+    if (std::string why = whyUnreachable(form); !why.empty()) {
+        return why;
     }
     for (const platform::Control* part = &control; part != nullptr; part = part->container()) {
         const std::string who = part == &control ? "it" : pathOf(*part);

@@ -17,8 +17,8 @@ struct VerbSyntax {
     std::string_view name() const { return keys.front(); }
 };
 
-const std::array<VerbSyntax, 11>& verbs() {
-    static const std::array<VerbSyntax, 11> table{{
+const std::array<VerbSyntax, 12>& verbs() {
+    static const std::array<VerbSyntax, 12> table{{
         {Verb::Set, {"set", "text"}},
         {Verb::Type, {"type", "text"}},
         {Verb::Pick, {"pick", "item", "index"}},
@@ -27,6 +27,7 @@ const std::array<VerbSyntax, 11>& verbs() {
         {Verb::Focus, {"focus"}},
         {Verb::Leave, {"leave"}},
         {Verb::Tick, {"tick", "count"}},
+        {Verb::Select, {"select", "start", "length"}},
         {Verb::Answer, {"answer"}},
         {Verb::Close, {"close"}},
         {Verb::Dump, {"dump"}},
@@ -124,6 +125,11 @@ Action readAction(const Json& value) {
     case Verb::Tick:
         readAddress(step, syntax.name(), action);
         action.number = step.has("count") ? step.wholeNumber("count", 0, maxTicks) : 1;
+        break;
+    case Verb::Select:
+        readAddress(step, syntax.name(), action);
+        action.selection.start = step.wholeNumber("start", 0, std::numeric_limits<int>::max());
+        action.selection.length = step.wholeNumber("length", 0, std::numeric_limits<int>::max());
         break;
     case Verb::Answer:
         action.answer = readAnswer(step.at("answer"));

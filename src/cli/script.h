@@ -2,6 +2,7 @@
 
 #include "cli/json_input.h"
 #include "platform/dialog_answers.h"
+#include "platform/rich_content.h"
 
 #include <optional>
 #include <string>
@@ -10,16 +11,30 @@
 
 namespace rac::cli {
 
-enum class Verb { Set, Type, Pick, Click, Toolbar, Focus, Leave, Tick, Answer, Close, Dump };
+enum class Verb {
+    Set,
+    Type,
+    Pick,
+    Click,
+    Toolbar,
+    Focus,
+    Leave,
+    Tick,
+    Select,
+    Answer,
+    Close,
+    Dump
+};
 
 // One user action of a script. Which members count depends on the verb.
 struct Action {
     Verb verb = Verb::Click;
     std::string form;
-    std::string control;      // set, type, pick, click, focus, leave, tick
-    std::string text;         // set and type: the text; pick: the item
-    std::optional<int> index; // pick by position instead of by text
-    int number = 1;           // toolbar: the button's position; tick: how many ticks
+    std::string control;               // set, type, pick, click, focus, leave, tick, select
+    std::string text;                  // set and type: the text; pick: the item
+    std::optional<int> index;          // pick by position instead of by text
+    int number = 1;                    // toolbar: the button's position; tick: how many ticks
+    platform::TextSelection selection; // select: the characters chosen
     platform::DialogAnswer answer;
     std::vector<std::string> forms; // dump
 };

@@ -25,15 +25,17 @@ std::string toolbarButtonName(const Form& form, int position) {
 
 void close(Form& form) {
     if (!user::close(form)) {
+        const std::string why = whyUnreachable(form);
         throw InputError("cannot close " + form.name() + ": " +
-                         (form.shown() ? "it refused to close" : "it is not shown"));
+                         (why.empty() ? "it refused to close" : why));
     }
 }
 
 void leave(Form& form, const std::string& control) {
     if (!user::leave(form, control)) {
-        throw InputError("cannot leave " + form.name() + "." + control +
-                         ": it does not have the focus");
+        const std::string why = whyUnreachable(form);
+        throw InputError("cannot leave " + form.name() + "." + control + ": " +
+                         (why.empty() ? "it does not have the focus" : why));
     }
 }
 
@@ -80,6 +82,9 @@ void perform(const Action& action, Program& program, platform::RecordingServices
         break;
     case Verb::Tick:
         user::tick(form, control, action.number); // a timer that stops early is not a fault
+        break;
+    case Verb::Select:
+        requireDone(user::select(form, control, action.selection), form, control, "select in");
         break;
     case Verb::Close:
         close(form);

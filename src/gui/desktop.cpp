@@ -4,6 +4,7 @@
 #include "gui/form_binding.h"
 #include "gui/main_window.h"
 #include "gui/splash_window.h"
+#include "program/form_table.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -13,17 +14,17 @@ namespace rac::gui {
 
 namespace {
 
+// The window the form table names for the form. Every window class must be complete here: its
+// header is included above.
 std::unique_ptr<QWidget> makeWindow(platform::Form& form) {
-    if (form.name() == "frmMain") {
-        return std::make_unique<MainWindow>(form);
-    }
-    if (form.name() == "frmSplash") {
-        return std::make_unique<SplashWindow>(form);
-    }
-    if (form.name() == "frmAbout") {
-        return std::make_unique<AboutWindow>(form);
-    }
-    return nullptr;
+    std::unique_ptr<QWidget> made;
+    program::forEachFormEntry([&](const auto& entry) {
+        using Window = typename std::decay_t<decltype(entry)>::WindowType;
+        if (entry.name == form.name()) {
+            made = std::make_unique<Window>(form);
+        }
+    });
+    return made;
 }
 
 } // namespace
@@ -33,7 +34,7 @@ Desktop::Desktop() : printer_([this](const platform::Form& form) { return window
         QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("ZYL RAC"),
                              QStringLiteral("The program met a fault and carries on:\n") + what);
     });
-    application_ = std::make_unique<mainscreen::Application>(
+    application_ = std::make_unique<program::Application>(
         platform::Services{messages_, settings_, dialogs_, printer_, help_, events_, clock_},
         systemInfo_);
     for (platform::Form* form : application_->forms()) {
@@ -78,14 +79,6 @@ void Desktop::stateChanged(platform::Form& form) {
     if (form.loaded() && !windows_.contains(form.name())) {
         if (auto made = makeWindow(form)) {
             windows_.emplace(form.name(), std::move(made));
-        }
-    }
-    // The splash is shown once: its window goes when the form does, after the event that unloaded
-    // it has returned.
-    if (!form.loaded() && form.name() == "frmSplash") {
-        if (const auto found = windows_.find(form.name()); found != windows_.end()) {
-            found->second.release()->deleteLater();
-            windows_.erase(found);
         }
     }
     if (application_ && application_->exited()) {

@@ -7,8 +7,8 @@
 #include "gui/settings_store.h"
 #include "gui/system_info_tool.h"
 #include "gui/window_printer.h"
-#include "mainscreen/application.h"
 #include "platform/clock.h"
+#include "program/application.h"
 
 #include <QObject>
 #include <map>
@@ -36,7 +36,7 @@ class Desktop final : public QObject {
     void startWithSplash();
     void start();
 
-    mainscreen::Application& application() { return *application_; }
+    program::Application& application() { return *application_; }
     // The window of a form, once the form has loaded; null before and for unknown forms.
     QWidget* window(std::string_view form) const;
     FormBinding* binding(std::string_view form) const;
@@ -55,7 +55,7 @@ class Desktop final : public QObject {
     platform::SystemClock clock_;
     DesktopSystemInfo systemInfo_;
     // Declared after the services the forms use and before the windows bound to the forms.
-    std::unique_ptr<mainscreen::Application> application_;
+    std::unique_ptr<program::Application> application_;
     std::map<std::string, std::unique_ptr<QWidget>, std::less<>> windows_;
     std::vector<std::pair<platform::Form*, std::size_t>> observers_;
 };

@@ -2,6 +2,7 @@
 
 #include "gui/painted_item.h"
 #include "gui/qt_text.h"
+#include "gui/rich_text_box.h"
 #include "gui/widget_state.h"
 #include "platform/user_actions.h"
 
@@ -19,6 +20,7 @@
 #include <QMouseEvent>
 #include <QProgressBar>
 #include <QSignalBlocker>
+#include <QTextEdit>
 #include <QTimer>
 #include <QWidget>
 #include <exception>
@@ -194,7 +196,19 @@ void FormBinding::connectInput(Control& control, QObject& object) {
     } else if (auto* timer = qobject_cast<QTimer*>(&object)) {
         connect(timer, &QTimer::timeout, this,
                 [this, &control, name] { act(control, [&] { user::tick(form_, name, 1); }); });
+    } else if (auto* rich = qobject_cast<QTextEdit*>(&object)) {
+        connectRichText(control, *rich);
     }
+}
+
+void FormBinding::connectRichText(Control& control, QTextEdit& edit) {
+    const std::string name = control.name();
+    connect(&edit, &QTextEdit::textChanged, this, [this, &control, &edit, name] {
+        act(control, [&] { user::set(form_, name, fromQt(edit.toPlainText())); });
+    });
+    connect(&edit, &QTextEdit::selectionChanged, this, [this, &control, &edit, name] {
+        act(control, [&] { user::select(form_, name, selectionOf(edit)); });
+    });
 }
 
 void FormBinding::watch(Control& control, QObject& object) {

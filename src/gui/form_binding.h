@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+class QTextEdit;
 class QWidget;
 
 namespace rac::gui {
@@ -49,6 +50,7 @@ class FormBinding final : public QObject {
   private:
     void bind(platform::Control& control, QObject& object);
     void connectInput(platform::Control& control, QObject& object);
+    void connectRichText(platform::Control& control, QTextEdit& edit);
     void watch(platform::Control& control, QObject& object);
 
     // Model to widget.

@@ -1,5 +1,6 @@
 #include "gui/form_widgets.h"
 
+#include "gui/chart_view.h"
 #include "gui/painted_item.h"
 #include "gui/qt_text.h"
 #include "gui/status_panel.h"
@@ -16,6 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStatusBar>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
@@ -74,6 +76,13 @@ QWidget* makeWidget(const Control& control, QWidget& window) {
     }
     case ControlKind::StatusPanel:
         return new StatusPanel(toQt(control.name()), &window);
+    case ControlKind::RichTextBox: {
+        auto* edit = new QTextEdit(&window);
+        edit->setAcceptRichText(false); // the model holds plain text and one font
+        return edit;
+    }
+    case ControlKind::Chart:
+        return new ChartView(&window);
     default:
         return nullptr;
     }

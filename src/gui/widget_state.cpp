@@ -1,8 +1,10 @@
 #include "gui/widget_state.h"
 
+#include "gui/chart_view.h"
 #include "gui/icons.h"
 #include "gui/painted_item.h"
 #include "gui/qt_text.h"
+#include "gui/rich_text_box.h"
 #include "gui/status_panel.h"
 
 #include <QAction>
@@ -14,6 +16,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextEdit>
 #include <array>
 
 namespace rac::gui {
@@ -50,7 +53,8 @@ void applyColours(QObject& object, const Control& control) {
     if (auto* item = qobject_cast<PaintedItem*>(&object)) {
         item->setBack(control.backColour());
         item->setFore(control.foreColour());
-    } else if (qobject_cast<QLineEdit*>(&object) || qobject_cast<QComboBox*>(&object)) {
+    } else if (qobject_cast<QLineEdit*>(&object) || qobject_cast<QComboBox*>(&object) ||
+               qobject_cast<QTextEdit*>(&object)) {
         applyFieldColours(*qobject_cast<QWidget*>(&object), control);
     } else if (qobject_cast<QLabel*>(&object) || qobject_cast<QCheckBox*>(&object) ||
                qobject_cast<QRadioButton*>(&object)) {
@@ -172,6 +176,13 @@ void applyToolTip(QObject& object, const Control& control) {
 } // namespace
 
 void applyProperty(QObject& object, const Control& control, Property property) {
+    if (auto* edit = qobject_cast<QTextEdit*>(&object);
+        edit && property != Property::Enabled && property != Property::Visible &&
+        property != Property::BackColour && property != Property::ForeColour &&
+        property != Property::ToolTip) {
+        applyRichText(*edit, control, property);
+        return;
+    }
     switch (property) {
     case Property::Text:
         applyText(object, control);
@@ -217,6 +228,11 @@ void applyProperty(QObject& object, const Control& control, Property property) {
     case Property::Picture:
         applyPicture(object, control);
         break;
+    case Property::Chart:
+        if (auto* chart = qobject_cast<ChartView*>(&object)) {
+            chart->showChart(control.chart());
+        }
+        break;
     default: // timers and the form's own state are the binding's
         break;
     }
@@ -226,8 +242,9 @@ void applyAllProperties(QObject& object, const Control& control) {
     static constexpr std::array ofAnyControl{Property::Enabled, Property::Visible, Property::Locked,
                                              Property::BackColour, Property::ToolTip};
     static constexpr std::array ofSomeKinds{
-        Property::Items,   Property::ListIndex, Property::Text,   Property::Value,
-        Property::Caption, Property::Checked,   Property::Picture};
+        Property::Items,   Property::ListIndex, Property::Text,    Property::Value,
+        Property::Caption, Property::Checked,   Property::Picture, Property::Selection,
+        Property::Font,    Property::Chart};
     for (const Property property : ofSomeKinds) {
         if (platform::hasProperty(control.kind(), property)) {
             applyProperty(object, control, property);

@@ -1,5 +1,6 @@
 #include "platform/control.h"
 
+#include "foundation/utf8.h"
 #include "platform/form.h"
 #include "platform/platform_error.h"
 
@@ -27,6 +28,12 @@ std::string_view propertyWord(Property property) {
         return "picture";
     case Property::Interval:
         return "interval";
+    case Property::Selection:
+        return "selection";
+    case Property::Font:
+        return "font";
+    case Property::Chart:
+        return "chart";
     default:
         return "such property";
     }
@@ -81,6 +88,7 @@ void Control::setText(std::string_view text) {
     }
     state_.text = text;
     notify(Property::Text);
+    assign(state_.selection, TextSelection{}, Property::Selection);
     if (kind_ != ControlKind::StatusPanel) {
         form_.raise(*this, Event::Change);
     }
@@ -203,6 +211,44 @@ void Control::setInterval(int milliseconds) {
     assign(state_.interval, milliseconds, Property::Interval);
 }
 
+void Control::setSelection(TextSelection selection) {
+    require(Property::Selection);
+    const auto characters = utf8::decode(state_.text);
+    const long long count = characters ? static_cast<long long>(characters->size()) : 0;
+    if (selection.start < 0 || selection.length < 0 ||
+        static_cast<long long>(selection.start) + selection.length > count) {
+        throw PlatformError(
+            path() + ": characters " + std::to_string(selection.start) + " to " +
+            std::to_string(static_cast<long long>(selection.start) + selection.length) +
+            " are not within a text of " + std::to_string(count) + " characters");
+    }
+    assign(state_.selection, selection, Property::Selection);
+}
+
+void Control::setFont(TextFont font) {
+    require(Property::Font);
+    if (!(font.points >= 0 && font.points <= 1638)) {
+        throw PlatformError(path() + ": a font size is 0 to 1638 points");
+    }
+    assign(state_.font, std::move(font), Property::Font);
+}
+
+void Control::setChart(ChartData chart) {
+    require(Property::Chart);
+    for (const ChartSeries& series : chart.series) {
+        if (series.values.size() != chart.categories.size()) {
+            throw PlatformError(path() + ": the series \"" + series.name + "\" has " +
+                                std::to_string(series.values.size()) + " values for " +
+                                std::to_string(chart.categories.size()) + " categories");
+        }
+        if (series.axis < 0 || series.axis >= std::ssize(chart.axisTitles)) {
+            throw PlatformError(path() + ": the series \"" + series.name +
+                                "\" is drawn against a value axis the chart does not have");
+        }
+    }
+    assign(state_.chart, std::move(chart), Property::Chart);
+}
+
 void Control::setEnabled(bool enabled) {
     assign(state_.enabled, enabled, Property::Enabled);
 }
@@ -248,6 +294,9 @@ void Control::restore(const ControlState& saved, std::uint32_t properties) {
     back(Property::BackColour, state_.back, saved.back);
     back(Property::ForeColour, state_.fore, saved.fore);
     back(Property::ToolTip, state_.toolTip, saved.toolTip);
+    back(Property::Selection, state_.selection, saved.selection);
+    back(Property::Font, state_.font, saved.font);
+    back(Property::Chart, state_.chart, saved.chart);
 }
 
 } // namespace rac::platform

@@ -2,6 +2,7 @@
 
 #include "platform/colour.h"
 #include "platform/control_kind.h"
+#include "platform/rich_content.h"
 
 #include <array>
 #include <cstdint>
@@ -48,6 +49,9 @@ struct ControlState {
     Colour back = white;
     Colour fore = black;
     std::string toolTip;
+    TextSelection selection;
+    TextFont font;
+    ChartData chart;
 
     friend bool operator==(const ControlState&, const ControlState&) = default;
 };
@@ -70,8 +74,9 @@ class Control {
     // The frame or menu entry that holds the control; null when the form itself does.
     const Control* container() const { return container_; }
 
-    // Text boxes, lists and status panels. A text box or editable list raises Change when the
-    // text differs from the one it has. A drop-down list selects the item with that text (and
+    // Text boxes, rich-text boxes, lists and status panels. A text box, rich-text box or editable
+    // list raises Change when the text differs from the one it has; a new text clears the
+    // selection of a rich-text box. A drop-down list selects the item with that text (and
     // raises Click, as a pick does); a text that is no item is an error.
     const std::string& text() const { return state_.text; }
     void setText(std::string_view text);
@@ -104,6 +109,16 @@ class Control {
     void setPicture(int picture);
     int interval() const { return state_.interval; } // timers, milliseconds (0 stops the timer)
     void setInterval(int milliseconds);
+
+    // Rich-text boxes: the selected characters (within the text: PlatformError otherwise) and the
+    // font of the whole text. Neither raises an event.
+    const TextSelection& selection() const { return state_.selection; }
+    void setSelection(TextSelection selection);
+    const TextFont& font() const { return state_.font; }
+    void setFont(TextFont font);
+    // Charts; no event.
+    const ChartData& chart() const { return state_.chart; }
+    void setChart(ChartData chart);
 
     bool enabled() const { return state_.enabled; }
     void setEnabled(bool enabled);

@@ -25,6 +25,9 @@ constexpr std::array timer{P::Enabled, P::Interval};
 constexpr std::array menuEntry{P::Caption, P::Checked, P::Enabled};
 constexpr std::array toolbarButton{P::Enabled, P::ToolTip};
 constexpr std::array statusPanel{P::Text, P::Picture, P::Visible};
+constexpr std::array richTextBox{P::Text,    P::Selection, P::Font,       P::Enabled,
+                                 P::Visible, P::Locked,    P::BackColour, P::ForeColour};
+constexpr std::array chart{P::Chart, P::Visible};
 
 } // namespace
 
@@ -62,6 +65,10 @@ std::string_view kindName(ControlKind kind) {
         return "toolbar button";
     case ControlKind::StatusPanel:
         return "status panel";
+    case ControlKind::RichTextBox:
+        return "rich-text box";
+    case ControlKind::Chart:
+        return "chart";
     }
     return "control";
 }
@@ -98,6 +105,10 @@ std::span<const Property> propertiesOf(ControlKind kind) {
         return toolbarButton;
     case ControlKind::StatusPanel:
         return statusPanel;
+    case ControlKind::RichTextBox:
+        return richTextBox;
+    case ControlKind::Chart:
+        return chart;
     }
     return {};
 }
@@ -117,6 +128,7 @@ bool hasProperty(ControlKind kind, Property property) {
 bool takesFocus(ControlKind kind) {
     switch (kind) {
     case ControlKind::TextBox:
+    case ControlKind::RichTextBox:
     case ControlKind::List:
     case ControlKind::EditableList:
     case ControlKind::CheckBox:

@@ -23,6 +23,8 @@ enum class ControlKind {
     MenuEntry, // an entry may hold sub-entries, as a frame holds controls
     ToolbarButton,
     StatusPanel,
+    RichTextBox, // formatted text: a selection and a font beside the text
+    Chart,       // a category chart of series
 };
 
 // Every observable piece of screen state. The first group belongs to controls, the second to
@@ -40,8 +42,11 @@ enum class Property {
     BackColour,
     ForeColour,
     ToolTip,
-    Picture,  // image id; 0 is none
-    Interval, // timer, milliseconds
+    Picture,   // image id; 0 is none
+    Interval,  // timer, milliseconds
+    Selection, // rich-text box
+    Font,      // rich-text box
+    Chart,     // chart
 
     Title,
     State,
@@ -53,8 +58,9 @@ enum class Property {
 std::string_view kindName(ControlKind kind);
 
 // The properties that a control of the kind shows, in the order a dump lists them. Only these
-// can be set among Text, Items, ListIndex, Value, Caption, Checked, Picture and Interval; the
-// others (enabled, visible, locked, colours, tool tip) can be set on any control.
+// can be set among Text, Items, ListIndex, Value, Caption, Checked, Picture, Interval, Selection,
+// Font and Chart; the others (enabled, visible, locked, colours, tool tip) can be set on any
+// control.
 std::span<const Property> propertiesOf(ControlKind kind);
 bool hasProperty(ControlKind kind, Property property);
 // The same as bits, 1 << Property: a control works them out once and tests them at every setter.

@@ -1,5 +1,6 @@
 #include "platform/form.h"
 
+#include "platform/form_snapshot.h"
 #include "platform/platform_error.h"
 
 #include <algorithm>
@@ -64,7 +65,9 @@ Form::Form(std::string name, std::string title) : name_(std::move(name)), title_
     }
 }
 
-Form::~Form() = default;
+Form::~Form() {
+    design_.reset(); // it stops observing while the observers are still there
+}
 
 void Form::setTitle(std::string title) {
     if (title_ != title) {
@@ -266,6 +269,10 @@ void Form::load() {
     if (loaded()) {
         return;
     }
+    if (discarded_) {
+        design_->restore();
+        discarded_ = false;
+    }
     setState(FormState::Hidden);
     if (loadHandler_) {
         const auto handler = loadHandler_;
@@ -312,10 +319,18 @@ void Form::unload() {
         notify(nullptr, Property::Focus);
     }
     setState(FormState::NotLoaded);
+    discarded_ = design_ != nullptr;
+}
+
+void Form::keepDesignState() {
+    if (loaded()) {
+        throw PlatformError(name_ + ": the design state is kept before the form first loads");
+    }
+    design_ = std::make_unique<FormSnapshot>(*this);
 }
 
 bool Form::reachable(const Control& control) const {
-    return shown() && enabledAndVisible(control);
+    return userCanReach() && enabledAndVisible(control);
 }
 
 bool Form::canTakeFocus(const Control& control) const {

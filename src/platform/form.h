@@ -13,6 +13,8 @@
 
 namespace rac::platform {
 
+class FormSnapshot;
+
 enum class FormState { NotLoaded, Hidden, Shown, ShownModal };
 enum class MousePointer { Normal, Wait };
 
@@ -76,6 +78,8 @@ class Form {
 
     // Life cycle. load raises Load once, when the form is not loaded; show, showModal and hide
     // load first. A modal show only records the state: the caller decides what waits for it.
+    // A form whose design state is kept comes back at it when loaded after an unload, as if it
+    // were made afresh: closing a window discards what it showed.
     FormState state() const { return state_; }
     bool loaded() const { return state_ != FormState::NotLoaded; }
     bool shown() const { return state_ == FormState::Shown || state_ == FormState::ShownModal; }
@@ -85,9 +89,18 @@ class Form {
     void hide();
     // Runs the close handler; unless it refuses, the form is unloaded. True when it is closed.
     bool requestClose(CloseSource source);
-    // Unloads without asking, as the end of the program does. Control states are kept; whoever
-    // owns the form discards it to start afresh.
+    // Unloads without asking, as the end of the program does.
     void unload();
+    // Keeps the form's present state as its design state, to come back to on the next load after
+    // an unload. Called once the form is made, before it first loads.
+    void keepDesignState();
+
+    // While another form is shown modal, the user can act on this one in no way. Set by the
+    // program's modal group; null when nothing keeps the user out.
+    const Form* blockedBy() const { return blockedBy_; }
+    void setBlockedBy(const Form* modal) { blockedBy_ = modal; }
+    // Shown and not blocked by a modal form: a user can reach the window.
+    bool userCanReach() const { return shown() && blockedBy_ == nullptr; }
 
     // The control with the keyboard focus, or null. setFocus gives it to a control that can
     // take it (a focusable kind, enabled and visible with its containers) and returns false
@@ -97,8 +110,8 @@ class Form {
     bool setFocus(Control& control);
     void dropFocus();
     bool canTakeFocus(const Control& control) const;
-    // A user can act on the control: the form is shown and the control is enabled and visible,
-    // with every container.
+    // A user can act on the control: the form is shown and not blocked by a modal form, and the
+    // control is enabled and visible, with every container.
     bool reachable(const Control& control) const;
 
     MousePointer mousePointer() const { return pointer_; }
@@ -150,6 +163,10 @@ class Form {
     std::function<void()> loadHandler_;
     std::function<void()> clickHandler_;
     std::function<CloseReply(CloseSource)> closeHandler_;
+
+    std::unique_ptr<FormSnapshot> design_;
+    bool discarded_ = false; // unloaded since its design state was last put back
+    const Form* blockedBy_ = nullptr;
 
     std::vector<std::pair<const Control*, Event>> running_;
     bool closing_ = false;

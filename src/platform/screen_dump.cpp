@@ -36,6 +36,12 @@ std::string keyOf(Property property) {
         return "picture";
     case Property::Interval:
         return "interval";
+    case Property::Selection:
+        return "selection";
+    case Property::Font:
+        return "font";
+    case Property::Chart:
+        return "chart";
     default:
         return "";
     }
@@ -74,6 +80,12 @@ DumpValue valueOf(const Control& control, Property property) {
         return control.picture();
     case Property::Interval:
         return control.interval();
+    case Property::Selection:
+        return control.selection();
+    case Property::Font:
+        return control.font();
+    case Property::Chart:
+        return control.chart();
     default:
         return false;
     }

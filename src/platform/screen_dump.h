@@ -9,11 +9,13 @@
 
 // The state of a form as a script transcript shows it: per control the fields its kind has,
 // under the keys "text", "items", "index", "value", "caption", "checked", "enabled", "visible",
-// "locked", "back", "fore" (colours as "#RRGGBB"), "tooltip", "picture" and "interval".
-// Option buttons show "value" as true/false, check boxes and progress bars as a number.
+// "locked", "back", "fore" (colours as "#RRGGBB"), "tooltip", "picture", "interval",
+// "selection", "font" and "chart". Option buttons show "value" as true/false, check boxes and
+// progress bars as a number.
 namespace rac::platform {
 
-using DumpValue = std::variant<bool, int, std::string, std::vector<std::string>>;
+using DumpValue = std::variant<bool, int, std::string, std::vector<std::string>, TextSelection,
+                               TextFont, ChartData>;
 
 struct DumpField {
     std::string key;

@@ -23,7 +23,8 @@ bool isList(const Control& control) {
 }
 
 bool acceptsTyping(const Control& control) {
-    return control.kind() == ControlKind::TextBox || control.kind() == ControlKind::EditableList;
+    return control.kind() == ControlKind::TextBox || control.kind() == ControlKind::RichTextBox ||
+           control.kind() == ControlKind::EditableList;
 }
 
 // The named control, whose kind must have the action.
@@ -104,7 +105,7 @@ bool click(Form& form, std::string_view name) {
 }
 
 bool clickForm(Form& form) {
-    if (!form.shown()) {
+    if (!form.userCanReach()) {
         return false;
     }
     form.raiseFormClick();
@@ -202,7 +203,7 @@ bool focus(Form& form, std::string_view name) {
 
 bool leave(Form& form, std::string_view name) {
     const Control& control = form.at(name);
-    if (form.focus() != &control) {
+    if (form.focus() != &control || !form.userCanReach()) {
         return false;
     }
     form.dropFocus();
@@ -223,7 +224,19 @@ int tick(Form& form, std::string_view name, int count) {
 }
 
 bool close(Form& form) {
-    return form.shown() && form.requestClose(CloseSource::User);
+    return form.userCanReach() && form.requestClose(CloseSource::User);
+}
+
+bool select(Form& form, std::string_view name, TextSelection selection) {
+    Control& control = form.at(name);
+    if (control.kind() != ControlKind::RichTextBox) {
+        refuse(control, "selected in");
+    }
+    if (!approach(form, control, false)) {
+        return false;
+    }
+    control.setSelection(selection);
+    return true;
 }
 
 } // namespace rac::platform::user

@@ -6,9 +6,10 @@
 
 // What a user does on a screen, as distinct from what the program does to its controls. Each
 // action returns false, and leaves the screen as it was, when the screen would not let the user
-// do it: the form is not shown, the control (or a frame or menu holding it) is disabled or
-// hidden, or a text or list is locked. An unknown control, or an action the control's kind does
-// not have (typing into a label, picking in a text box), throws PlatformError.
+// do it: the form is not shown or another form is shown modal, the control (or a frame or menu
+// holding it) is disabled or hidden, or a text or list is locked. An unknown control, or an action
+// the control's kind does not have (typing into a label, picking in a text box), throws
+// PlatformError.
 //
 // Clicking, typing into or picking from a control that takes the focus gives it the focus first,
 // as the mouse or the keyboard does, so the previous owner's LostFocus runs before the action.
@@ -45,5 +46,9 @@ int tick(Form& form, std::string_view timer, int count = 1);
 
 // The user closes the window with its close box.
 bool close(Form& form);
+
+// Selects characters of a rich-text box with the mouse or the keyboard (a read-only box too);
+// a selection beyond the text throws PlatformError.
+bool select(Form& form, std::string_view control, TextSelection selection);
 
 } // namespace rac::platform::user

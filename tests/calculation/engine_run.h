@@ -14,7 +14,8 @@ enum class Action { None, Select, Rate };
 // One independent calculation with its recorded messages.
 struct EngineRun {
     RecordingMessageSink sink;
-    CalcContext ctx{sink};
+    CalcState state;
+    CalcContext ctx{sink, state};
 
     explicit EngineRun(const RunAroundData& request, Action action = Action::None) {
         ctx.data = request;

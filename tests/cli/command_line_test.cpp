@@ -52,7 +52,7 @@ TEST_F(CommandLine, HelpGoesToStandardOutputAndFaultsOnlyToStandardError) {
         {{"script"},
          R"({"actions": [{"click": "frmMain.cmdCalculate"}, {"clack": "x"}]})",
          "rac-cli: step 2: no action: a step is one of set, type, pick, click, toolbar, focus, "
-         "leave, tick, answer, close, dump\n"},
+         "leave, tick, select, answer, close, dump\n"},
     };
     for (const Case& c : cases) {
         const auto bad = run(c.args, c.input);
@@ -80,8 +80,9 @@ TEST_F(CommandLine, ScriptWritesTheTranscriptEvenWhenAStepIsRefused) {
                         "  \"settings\": {}\n}\n");
     const auto refused = run({"script"}, R"({"actions": [{"close": "frmHidden"}]})");
     EXPECT_EQ(refused.status, 2);
-    EXPECT_EQ(Json::parse(refused.out)["error"], "step 1: cannot close frmHidden: it is not shown");
-    EXPECT_EQ(refused.err, "rac-cli: step 1: cannot close frmHidden: it is not shown\n");
+    EXPECT_EQ(Json::parse(refused.out)["error"],
+              "step 1: cannot close frmHidden: frmHidden is not shown");
+    EXPECT_EQ(refused.err, "rac-cli: step 1: cannot close frmHidden: frmHidden is not shown\n");
 }
 
 } // namespace

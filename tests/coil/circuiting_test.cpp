@@ -113,7 +113,8 @@ TEST(CheckCoilConfiguration, WarningsAndUncircuitableCoils) {
     };
     for (const ConfigurationCase& k : cases) {
         RecordingMessageSink sink;
-        CalcStatus status(sink);
+        bool calcAbort = false;
+        CalcStatus status(sink, calcAbort);
         CurrentCoil c;
         c.Side = CoilSide::Extract;
         c.CircuitType = k.type;
@@ -132,7 +133,8 @@ TEST(CheckCoilConfiguration, WarningsAndUncircuitableCoils) {
 
 TEST(CheckCoilConfiguration, WarningHasOkAndHelpAndNoIcon) {
     RecordingMessageSink sink;
-    CalcStatus status(sink);
+    bool calcAbort = false;
+    CalcStatus status(sink, calcAbort);
     CurrentCoil c;
     c.Side = CoilSide::Supply;
     c.CircuitType = "F";

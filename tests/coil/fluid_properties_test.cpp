@@ -22,7 +22,8 @@ CurrentCoil coilWithUntouchedProperties() {
 struct Dispatch {
     CurrentCoil coil = coilWithUntouchedProperties();
     RecordingMessageSink sink;
-    CalcStatus status{sink};
+    bool calcAbort = false;
+    CalcStatus status{sink, calcAbort};
 
     Dispatch(std::string_view glycolSelect, float glycolPercent, double temperature) {
         CalcFluidProperties(coil, status, glycolSelect, glycolPercent, temperature);
@@ -119,13 +120,15 @@ TEST(CalcFluidProperties, RefusalShowsGlycolMessageAndStillSetsTheOtherPropertie
 TEST(CalcFluidProperties, EachCallDecidesAfresh) {
     CurrentCoil coil = coilWithUntouchedProperties();
     RecordingMessageSink sink;
-    CalcStatus status{sink};
+    bool calcAbort = false;
+    CalcStatus status{sink, calcAbort};
 
     CalcFluidProperties(coil, status, "PGS", 30, 30);
     CalcFluidProperties(coil, status, "PGS", 30, 30);
     EXPECT_EQ(sink.shown().size(), 2u);
 
-    CalcStatus next{sink};
+    bool nextAbort = false;
+    CalcStatus next{sink, nextAbort};
     CalcFluidProperties(coil, next, "PGS", 30, 10);
     EXPECT_FALSE(next.CalcAbort);
     EXPECT_EQ(sink.shown().size(), 2u);

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "mainscreen/application.h"
 #include "mainscreen/calculate_results.h"
 #include "mainscreen/frm_main.h"
 #include "mainscreen/main_layout.h"
 #include "platform/services.h"
 #include "platform/user_actions.h"
+#include "program/application.h"
 
 #include <gtest/gtest.h>
 #include <string>
@@ -70,8 +70,8 @@ class MainScreen : public ::testing::Test {
     }
 
     platform::RecordingServices services;
-    Application app{services.services()};
-    FrmMain& main = app.frmMain();
+    program::Application app{services.services()};
+    FrmMain& main = app.form<FrmMain>();
 };
 
 } // namespace rac::mainscreen::testing_support

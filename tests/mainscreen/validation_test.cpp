@@ -230,9 +230,9 @@ TEST_F(Acceptance, EdgeValuesPass) {
     };
     for (const auto& [field, value] : accepted) {
         platform::RecordingServices fresh;
-        Application program(fresh.services());
+        program::Application program(fresh.services());
         program.start();
-        FrmMain& screen = program.frmMain();
+        FrmMain& screen = program.form<FrmMain>();
         screen.at(field).setText(value);
         fresh.messages.clear();
         screen.ValidateInputs();

@@ -1,15 +1,18 @@
-#include "main_screen_fixture.h"
 #include "mainscreen/frm_about.h"
 #include "mainscreen/frm_splash.h"
 #include "mainscreen/main_layout.h"
+#include "mainscreen/main_screen_fixture.h"
 #include "mainscreen/os_name.h"
 #include "mainscreen/system_info.h"
 #include "support/form_mirror.h"
 
 #include <string>
 
-namespace rac::mainscreen::testing_support {
+namespace rac::program {
 namespace {
+
+using namespace mainscreen;
+using namespace mainscreen::testing_support;
 
 using platform::FormState;
 namespace user = platform::user;
@@ -20,8 +23,8 @@ class Splash : public ::testing::Test {
 
     platform::RecordingServices services;
     Application app{services.services()};
-    platform::Form& splash = app.frmSplash();
-    platform::Form& main = app.frmMain();
+    platform::Form& splash = app.form<FrmSplash>();
+    platform::Form& main = app.form<FrmMain>();
 };
 
 TEST_F(Splash, ShowsTheProgramAndThePlatformItRunsOn) {
@@ -61,9 +64,9 @@ TEST_F(Splash, AClickAnywhereOpensTheMainScreenAtOnce) {
         platform::RecordingServices fresh;
         Application program(fresh.services());
         program.startWithSplash();
-        auto& form = program.frmSplash();
+        auto& form = program.form<FrmSplash>();
         ASSERT_TRUE(target.empty() ? user::clickForm(form) : user::click(form, target)) << target;
-        EXPECT_TRUE(program.frmMain().shown()) << target;
+        EXPECT_TRUE(program.form<FrmMain>().shown()) << target;
         EXPECT_FALSE(form.loaded()) << target;
     }
 }
@@ -73,7 +76,7 @@ TEST_F(Splash, MainScreenStartsAsWithoutTheSplash) {
     platform::RecordingServices direct;
     Application program(direct.services());
     program.start();
-    EXPECT_TRUE(test::sameView(test::FormView(main), test::FormView(program.frmMain())));
+    EXPECT_TRUE(test::sameView(test::FormView(main), test::FormView(program.form<FrmMain>())));
 }
 
 class StartingTool final : public SystemInfoTool {
@@ -89,7 +92,7 @@ using Shell = MainScreen;
 
 TEST_F(Shell, AboutBoxNamesTheProgram) {
     choose("mnuAbout");
-    platform::Form& about = app.frmAbout();
+    platform::Form& about = app.form<FrmAbout>();
     EXPECT_EQ(about.state(), FormState::Shown);
     EXPECT_EQ(about.title(), "About ZYL RAC");
     EXPECT_EQ(about.at("lblTitle").caption(), "ZYL RAC");
@@ -111,8 +114,8 @@ TEST_F(Shell, AboutBoxStartsAPlatformsSystemInformationTool) {
     platform::RecordingServices fresh;
     Application program(fresh.services(), tool);
     program.start();
-    ASSERT_TRUE(user::click(program.frmMain(), "mnuAbout"));
-    ASSERT_TRUE(user::click(program.frmAbout(), "cmdSysInfo"));
+    ASSERT_TRUE(user::click(program.form<FrmMain>(), "mnuAbout"));
+    ASSERT_TRUE(user::click(program.form<FrmAbout>(), "cmdSysInfo"));
     EXPECT_EQ(tool.started, 1);
     EXPECT_TRUE(fresh.messages.shown().empty());
 }
@@ -157,8 +160,8 @@ TEST_F(Shell, UsersEndTheProgramButTheProgramCannot) {
         platform::RecordingServices fresh;
         Application program(fresh.services());
         program.start();
-        ASSERT_TRUE(user::click(program.frmMain(), "mnuAbout")) << how;
-        EXPECT_TRUE(end(program.frmMain())) << how;
+        ASSERT_TRUE(user::click(program.form<FrmMain>(), "mnuAbout")) << how;
+        EXPECT_TRUE(end(program.form<FrmMain>())) << how;
         EXPECT_TRUE(program.exited()) << how;
         for (const platform::Form* form : program.forms()) {
             EXPECT_FALSE(form->loaded()) << how << ": " << form->name();
@@ -182,30 +185,15 @@ TEST_F(Shell, HelpOpensTheContents) {
               (std::vector<platform::HelpRequest>(2, platform::helpContents("ZYLRAC.hlp"))));
 }
 
-TEST_F(Shell, FormsAreFoundByName) {
-    EXPECT_EQ(app.form("frmMain"), &app.frmMain());
-    EXPECT_EQ(app.form("frmSplash"), &app.frmSplash());
-    EXPECT_EQ(app.form("frmAbout"), &app.frmAbout());
-    EXPECT_EQ(app.form("frmCosting"), nullptr);
-    EXPECT_EQ(app.forms().size(), 3U);
-}
-
-TEST(OperatingSystemName, PrettyNameOfAnOsReleaseFile) {
-    EXPECT_EQ(prettyNameFromOsRelease("NAME=\"Debian GNU/Linux\"\n"
-                                      "PRETTY_NAME=\"Debian GNU/Linux 12 (bookworm)\"\n"
-                                      "ID=debian\n"),
-              "Debian GNU/Linux 12 (bookworm)");
-    EXPECT_EQ(prettyNameFromOsRelease("PRETTY_NAME='Single Quoted'\r\n"), "Single Quoted");
-    EXPECT_EQ(prettyNameFromOsRelease("PRETTY_NAME=Bare"), "Bare");
-    EXPECT_EQ(prettyNameFromOsRelease("PRETTY_NAME=\"Say \\\"hi\\\" \\\\ \\$HOME\""),
-              "Say \"hi\" \\ $HOME");
-    EXPECT_EQ(prettyNameFromOsRelease("PRETTY_NAME=\"First\"\nPRETTY_NAME=\"Second\""), "Second");
-    EXPECT_EQ(prettyNameFromOsRelease("NAME=Linux\n# PRETTY_NAME=\"Commented\"\n"), std::nullopt);
-    EXPECT_EQ(prettyNameFromOsRelease("PRETTY_NAME=\"\"\n"), std::nullopt);
-    EXPECT_EQ(prettyNameFromOsRelease(""), std::nullopt);
-    EXPECT_FALSE(operatingSystemName().empty());
-    EXPECT_EQ(platformCaption().rfind("Platform: ", 0), 0U);
+TEST_F(Shell, FormsAreFoundByNameAndClass) {
+    EXPECT_EQ(app.form("frmMain"), &app.form<FrmMain>());
+    EXPECT_EQ(app.form("frmSplash"), &app.form<FrmSplash>());
+    EXPECT_EQ(app.form("frmAbout"), &app.form<FrmAbout>());
+    EXPECT_EQ(app.form("frmNoSuchForm"), nullptr);
+    for (platform::Form* form : app.forms()) {
+        EXPECT_EQ(app.form(form->name()), form);
+    }
 }
 
 } // namespace
-} // namespace rac::mainscreen::testing_support
+} // namespace rac::program

@@ -1,29 +1,29 @@
 #pragma once
 
+#include "mainscreen/system_info.h"
 #include "platform/form.h"
 #include "platform/services.h"
+#include "program/program_state.h"
 
 #include <memory>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 #include <vector>
 
-// The program without a window system: its forms, the services they use and the calculation
-// state behind them. The desktop binds real windows to these forms; rac-cli drives them by
-// name. Forms are created once, with the application, and live as long as it; a form the
-// program discards on closing is reset before it is loaded again.
-namespace rac::mainscreen {
-
-class FrmMain;
-class FrmSplash;
-class FrmAbout;
-class SystemInfoTool;
+// The program without a window system: the forms of the form table, the services they use and
+// the program-wide state behind them. The desktop binds real windows to these forms; rac-cli
+// drives them by name. Every form is made with the application and lives as long as it; a form
+// that is unloaded comes back at its design state when it is loaded again, and while a form is
+// shown modal the user can act on no other.
+namespace rac::program {
 
 class Application {
   public:
     // Without a system information tool: the About box says there is none.
     explicit Application(platform::Services services);
     // With the platform's system information tool, which must outlive the application.
-    Application(platform::Services services, SystemInfoTool& systemInfo);
+    Application(platform::Services services, mainscreen::SystemInfoTool& systemInfo);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
@@ -37,19 +37,24 @@ class Application {
     // A form by name ("frmMain", "frmSplash", "frmAbout", ...); null for a name the program
     // does not have.
     platform::Form* form(std::string_view name);
-    // Every form of the program, loaded or not.
+    // Every form of the program, loaded or not, in the order of the form table.
     std::vector<platform::Form*> forms();
+    // The form of that class, with its procedures (SetRatingMode, ValidateInputs, ...).
+    template <typename Screen> Screen& form() {
+        for (platform::Form* candidate : forms()) {
+            if (auto* screen = dynamic_cast<Screen*>(candidate)) {
+                return *screen;
+            }
+        }
+        throw std::logic_error("the program has no form of that class");
+    }
 
-    // The forms with their procedures (SetRatingMode, ValidateInputs, ...).
-    FrmMain& frmMain();
-    FrmSplash& frmSplash();
-    FrmAbout& frmAbout();
-
+    const ProgramState& state() const;
     // ExitApplication has run: every window is closed and the program ends.
     bool exited() const;
 
-    // Keeps the state of the whole program as it is now: every form and control, the calculation
-    // record and the flags. A later call keeps the newer state.
+    // Keeps the state of the whole program as it is now: every form and control, and the
+    // program-wide state. A later call keeps the newer state.
     void takeSnapshot();
     // Puts the kept state back, exactly as it was, without raising any event; the forms'
     // observers are told of every change, so bound windows follow. Only between events, and only
@@ -61,4 +66,4 @@ class Application {
     std::unique_ptr<Impl> impl_;
 };
 
-} // namespace rac::mainscreen
+} // namespace rac::program

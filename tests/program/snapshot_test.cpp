@@ -1,4 +1,4 @@
-#include "main_screen_fixture.h"
+#include "mainscreen/main_screen_fixture.h"
 #include "support/form_mirror.h"
 
 #include <memory>
@@ -6,8 +6,11 @@
 #include <string>
 #include <vector>
 
-namespace rac::mainscreen::testing_support {
+namespace rac::program {
 namespace {
+
+using namespace mainscreen;
+using namespace mainscreen::testing_support;
 
 using test::FormMirror;
 using test::FormView;
@@ -73,7 +76,7 @@ TEST_F(Snapshot, EveryFormAndItsWindowAreBackAsAFreshStartLeavesThem) {
 
 TEST_F(Snapshot, ASessionAfterRestoringGoesAsOnAFreshStart) {
     const auto session = [](Application& program) {
-        FrmMain& screen = program.frmMain();
+        FrmMain& screen = program.form<FrmMain>();
         ASSERT_TRUE(user::click(screen, "mnuRating"));
         ASSERT_TRUE(user::click(screen, "cmdCalculate"));
         ASSERT_EQ(user::tick(screen, "Timer1", 2), 2);
@@ -102,4 +105,4 @@ TEST(ApplicationSnapshot, CannotBeRestoredBeforeItIsTaken) {
 }
 
 } // namespace
-} // namespace rac::mainscreen::testing_support
+} // namespace rac::program

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "mainscreen/frm_about.h"
+#include "mainscreen/frm_main.h"
+#include "mainscreen/frm_splash.h"
+#include "platform/form.h"
+#include "program/program_parts.h"
+
+#include <memory>
+#include <string_view>
+#include <tuple>
+
+// The desktop window of each form, named here only as a type: the table stays free of any
+// window system, and only the desktop, which knows these classes, makes the windows.
+namespace rac::gui {
+class SplashWindow;
+class MainWindow;
+class AboutWindow;
+} // namespace rac::gui
+
+namespace rac::program {
+
+// One form of the program: its name, how it is made, and (as Window) how the desktop shows it.
+template <typename Window> struct FormEntry {
+    using WindowType = Window;
+    std::string_view name;
+    std::unique_ptr<platform::Form> (*make)(const ProgramParts& parts);
+};
+
+// Every form of the program, in the order they are made. Adding a window is one entry here, the
+// form itself, its window (src/gui) and its golden rac-cli transcript: the program makes the
+// form, keeps its design state, lets it take part in modality and snapshots, and the desktop
+// makes its window when it first loads.
+inline const auto kForms = std::make_tuple(
+    FormEntry<gui::SplashWindow>{"frmSplash",
+                                 [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
+                                     return std::make_unique<mainscreen::FrmSplash>(
+                                         [&shell = p.shell] { shell.OpenMainFromSplash(); });
+                                 }},
+    FormEntry<gui::MainWindow>{"frmMain",
+                               [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
+                                   return std::make_unique<mainscreen::FrmMain>(p.services, p.calc,
+                                                                                p.shell);
+                               }},
+    FormEntry<gui::AboutWindow>{
+        "frmAbout", [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
+            return std::make_unique<mainscreen::FrmAbout>(p.services.messages, p.systemInfo);
+        }});
+
+// Calls visit(entry) for each entry, in order.
+template <typename Visit> void forEachFormEntry(Visit&& visit) {
+    std::apply([&](const auto&... entry) { (visit(entry), ...); }, kForms);
+}
+
+} // namespace rac::program

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "calculation/calc_context.h"
+
+// Everything the program holds beside its forms, as one copyable value: what a batch puts back
+// whole between requests, so no request leaves anything behind for the next.
+namespace rac::program {
+
+struct ProgramState {
+    // The calculation record, the working coil and CalcAbort, which the costing shares.
+    calculation::CalcState calc;
+    // A costing is current: set when one finishes, cleared when the costing screen closes.
+    bool CostingDone = false;
+    // ExitApplication has run.
+    bool exited = false;
+};
+
+} // namespace rac::program
