@@ -53,11 +53,5 @@ INSTANTIATE_TEST_SUITE_P(
             "PaybackBeyondAFloat", {1e-30f, 100, 0.000001, 1e6}, 1e-31f, 1e-37f, std::nullopt, ""}),
     RowLabel{});
 
-TEST(DesignPayback, SavingsAreShownAsWholeNumbers) {
-    const DesignPayback result = CalcDesignPayback({2000, 3000, 0.03, 900});
-    EXPECT_EQ(format(result.AnnualEnergySaving, Pattern::Whole), "6000");
-    EXPECT_EQ(format(result.AnnualEnergyCostSaving, Pattern::Whole), "180");
-}
-
 } // namespace
 } // namespace rac::paybackmodel
