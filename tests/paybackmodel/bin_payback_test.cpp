@@ -1,0 +1,144 @@
+#include "foundation/numbers.h"
+#include "paybackmodel/bin_locations.h"
+#include "paybackmodel/bin_payback.h"
+#include "row_label.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace rac::paybackmodel {
+namespace {
+
+using numbers::format;
+using numbers::Pattern;
+
+enum Location { London = 0, Dubai = 3, Frankfurt = 4, Oman = 10 };
+
+BinTables Loaded(Location location) {
+    BinTables tables;
+    EXPECT_TRUE(LoadBinData(tables, location));
+    return tables;
+}
+
+// London heating design: 10 kW recovered with the extract at 20 C and the supply at 0 C, so
+// each bin saves (20 - dry bulb) x 500 W. Energy at 0.1 per kWh, coils at 10000.
+BinPayback LondonHeating() {
+    return CalcBinPayback({10000, 20, 0, 20.0, 0.1, 10000}, Loaded(London));
+}
+
+struct LondonBinRow {
+    const char* label;
+    int bin; // 1 to 10
+    const char* season;
+    float kWh; // signed
+    const char* shownKWh;
+    float cash;
+    const char* shownCash;
+};
+
+class LondonHeatingBin : public ::testing::TestWithParam<LondonBinRow> {};
+
+TEST_P(LondonHeatingBin, SeasonSavingAndCash) {
+    const LondonBinRow& row = GetParam();
+    const BinPayback result = LondonHeating();
+    const auto i = static_cast<std::size_t>(row.bin - 1);
+    EXPECT_EQ(SeasonText(result.BinSeason[i]), row.season);
+    EXPECT_FLOAT_EQ(result.BinSavingKWh[i], row.kWh);
+    EXPECT_EQ(format(result.ShownSavingKWh(row.bin - 1), Pattern::Whole), row.shownKWh);
+    EXPECT_FLOAT_EQ(result.BinSavingCash[i], row.cash);
+    EXPECT_EQ(format(result.BinSavingCash[i], Pattern::Whole), row.shownCash);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SelectedBins, LondonHeatingBin,
+    ::testing::Values(LondonBinRow{"ColdestBin", 1, "Heating", 14, "14", 1.4f, "1"},
+                      LondonBinRow{"MostHours", 5, "Heating", 13020, "13020", 1302, "1302"},
+                      LondonBinRow{"AtTheExtractTemperature", 8, "Neither", 0, "0", 0, "0"},
+                      // Warmer than the extract: the kWh turn negative, shown as positive, and
+                      // the cooling saved is worth a third of its energy cost.
+                      LondonBinRow{"CoolingAtAThird", 9, "Cooling", -312, "312", 10.4f, "10"},
+                      LondonBinRow{"HottestBin", 10, "Cooling", -56, "56", 1.8666667f, "2"}),
+    RowLabel{});
+
+TEST(BinPayback, TotalsCountNegativeKWhAsSavings) {
+    const BinPayback result = LondonHeating();
+    EXPECT_FLOAT_EQ(result.SavingKWhTotal, 40972);
+    EXPECT_EQ(format(result.SavingKWhTotal, Pattern::Whole), "40972");
+    EXPECT_FLOAT_EQ(result.SavingCashTotal, 4072.6667f);
+    EXPECT_EQ(format(result.SavingCashTotal, Pattern::Whole), "4073");
+    ASSERT_TRUE(result.PaybackMonths.has_value());
+    EXPECT_FLOAT_EQ(*result.PaybackMonths, 29.464725f);
+    EXPECT_EQ(format(*result.PaybackMonths, Pattern::Whole), "29");
+}
+
+// Cooling design in Dubai: extract 24 C, supply 35 C, 11 kW, so each bin saves
+// (dry bulb - 24) x 1000 W. A bin colder than the extract air heats the supply air instead,
+// and that counts in full.
+TEST(BinPayback, CoolingDesignSavesInHotBinsAndCountsColdOnesInFull) {
+    const BinPayback result = CalcBinPayback({11000, 24, 35, 24.0, 0.3, 5000}, Loaded(Dubai));
+    EXPECT_EQ(result.BinSeason[9], Season::Cooling);
+    EXPECT_FLOAT_EQ(result.BinSavingKWh[9], 1782); // 19.8 K x 1000 W x 90 h
+    EXPECT_FLOAT_EQ(result.BinSavingCash[9], 178.2f);
+    EXPECT_EQ(result.BinSeason[0], Season::Heating);
+    EXPECT_FLOAT_EQ(result.BinSavingKWh[0], -756); // -12.6 K x 1000 W x 60 h
+    EXPECT_FLOAT_EQ(result.BinSavingCash[0], 226.8f);
+}
+
+TEST(BinPayback, ZeroHourBinSavesNothingAndShowsNoNegativeZero) {
+    const BinPayback result = CalcBinPayback({5000, 22, 40, 22.0, 0.2, 3000}, Loaded(Oman));
+    EXPECT_EQ(result.BinSeason[0], Season::Heating);
+    EXPECT_EQ(result.BinSavingKWh[0], 0.0f);
+    EXPECT_EQ(result.BinSavingCash[0], 0.0f);
+    EXPECT_EQ(format(result.ShownSavingKWh(0), Pattern::Whole), "0");
+    EXPECT_EQ(format(result.BinSavingCash[0], Pattern::Whole), "0");
+}
+
+// The shown temperature is compared in the precision of the tables: 21.6 against Frankfurt's
+// bin of 21.6 is no season at all, not a cooling bin that saves nothing.
+TEST(BinPayback, ShownTemperatureEqualToABinIsNeither) {
+    const BinPayback result = CalcBinPayback({8000, 21.6f, 5, 21.6, 0.1, 2000}, Loaded(Frankfurt));
+    EXPECT_EQ(result.BinSeason[6], Season::Heating);
+    EXPECT_EQ(result.BinSeason[7], Season::Neither);
+    EXPECT_EQ(result.BinSeason[8], Season::Cooling);
+    EXPECT_EQ(result.BinSavingKWh[7], 0.0f);
+    EXPECT_EQ(result.BinSavingCash[7], 0.0f);
+}
+
+// The season follows the main screen as it is now; the duty follows the last calculation.
+TEST(BinPayback, SeasonFollowsTheShownTemperatureDutyTheCalculation) {
+    const BinPayback result = CalcBinPayback({10000, 20, 0, 25.0, 0.1, 10000}, Loaded(London));
+    EXPECT_EQ(result.BinSeason[8], Season::Heating); // 24 C below the shown 25 C
+    EXPECT_FLOAT_EQ(result.BinSavingKWh[8], -312);   // still scaled from 20 C
+    EXPECT_FLOAT_EQ(result.BinSavingCash[8], 31.2f); // at the full energy cost
+    EXPECT_EQ(result.BinSeason[9], Season::Cooling);
+}
+
+struct NoPaybackRow {
+    const char* label;
+    BinPaybackInputs inputs;
+};
+
+class BinPaybackWithoutSaving : public ::testing::TestWithParam<NoPaybackRow> {};
+
+TEST_P(BinPaybackWithoutSaving, KeepsZeroSavingsAndHasNoPayback) {
+    const BinPayback result = CalcBinPayback(GetParam().inputs, Loaded(London));
+    for (std::size_t i = 0; i < kBinCount; ++i) {
+        EXPECT_EQ(result.BinSavingKWh[i], 0.0f) << "bin " << i + 1;
+        EXPECT_EQ(result.BinSavingCash[i], 0.0f) << "bin " << i + 1;
+    }
+    EXPECT_EQ(result.SavingKWhTotal, 0.0f);
+    EXPECT_EQ(result.SavingCashTotal, 0.0f);
+    EXPECT_FALSE(result.PaybackMonths.has_value());
+    EXPECT_EQ(result.BinSeason[0], Season::Heating); // the seasons are still told
+}
+
+INSTANTIATE_TEST_SUITE_P(Bins, BinPaybackWithoutSaving,
+                         ::testing::Values(NoPaybackRow{"NoDuty", {0, 20, 0, 20.0, 0.1, 10000}},
+                                           // No design temperature difference to scale the duty by.
+                                           NoPaybackRow{"EqualDesignTemperatures",
+                                                        {10000, 20, 20, 20.0, 0.1, 10000}}),
+                         RowLabel{});
+
+} // namespace
+} // namespace rac::paybackmodel
