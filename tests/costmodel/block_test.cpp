@@ -41,13 +41,11 @@ TEST(CostCoilBlock, NumberModeCostsTheEnteredCircuits) {
     CoilCosting coil = SupplyCoil();
     coil.CircuitType = "12";
     coil.CircuitNumber = 12;
-    CostingRun run(coil);
-    run.cost();
-    ASSERT_FALSE(run.status.CalcAbort);
-    EXPECT_EQ(run.costing.Circuits, 12);
-    test::expectNear(run.costing.BendsPerCircuit, 7.666667, 2e-6); // 104 tubes / 12 - 1
-    test::expectNear(run.costing.BendsMaterial, 12.88, 2e-6);
-    test::expectNear(run.costing.LabourCost, 58.00182, 2e-6); // labour as a lettered type
+    const CoilCosting c = Costed(coil);
+    EXPECT_EQ(c.Circuits, 12);
+    test::expectNear(c.BendsPerCircuit, 7.666667, 2e-6); // 104 tubes / 12 - 1
+    test::expectNear(c.BendsMaterial, 12.88, 2e-6);
+    test::expectNear(c.LabourCost, 58.00182, 2e-6); // labour as a lettered type
 }
 
 TEST(SetFinCountAndThickness, ThicknessByFinTypeAndDensity) {
@@ -85,25 +83,22 @@ TEST(SetFinCountAndThickness, ThicknessByFinTypeAndDensity) {
 TEST(CostCoilBlock, CoilWithoutFinsHasNoFinWeightOrCostAndTenMinutesOfFinLabour) {
     CoilCosting coil = SupplyCoil();
     coil.FinDensity = 0;
-    CostingRun run(coil);
-    run.cost();
-    ASSERT_FALSE(run.status.CalcAbort);
-    EXPECT_EQ(run.costing.FinCount, 0);
-    EXPECT_EQ(run.costing.FinWeight, 0);
-    EXPECT_EQ(run.costing.FinsMaterial, 0);
-    EXPECT_EQ(run.costing.FinsLabour, 1); // 10 minutes at 6 per hour
-    test::expectNear(run.costing.LabourCost, 54.42, 2e-6);
+    const CoilCosting c = Costed(coil);
+    EXPECT_EQ(c.FinCount, 0);
+    EXPECT_EQ(c.FinWeight, 0);
+    EXPECT_EQ(c.FinsMaterial, 0);
+    EXPECT_EQ(c.FinsLabour, 1); // 10 minutes at 6 per hour
+    test::expectNear(c.LabourCost, 54.42, 2e-6);
 }
 
 TEST(CostCoilBlock, ThickWalledTubeRaisesTubeMaterialAndWeightByTheSectionRatio) {
     CoilCosting coil = SupplyCoil();
     coil.ThickTube = 1;
-    CostingRun run(coil);
-    run.cost();
+    const CoilCosting c = Costed(coil);
     // 2.48e-5 instead of 1.46e-5 m2 of tube wall per metre.
-    test::expectNear(run.costing.TubesMaterial, 75.75111, 2e-6);
-    test::expectNear(run.costing.TubeWeight, 25.25037, 2e-6);
-    test::expectNear(run.costing.TubeVolume, 11.88252, 2e-6); // the bore is unchanged
+    test::expectNear(c.TubesMaterial, 75.75111, 2e-6);
+    test::expectNear(c.TubeWeight, 25.25037, 2e-6);
+    test::expectNear(c.TubeVolume, 11.88252, 2e-6); // the bore is unchanged
 }
 
 TEST(CostCoilBlock, FinPriceByFinMetalCoatingAndTinning) {
@@ -124,9 +119,8 @@ TEST(CostCoilBlock, FinPriceByFinMetalCoatingAndTinning) {
         CoilCosting coil = SupplyCoil();
         coil.FinType = row.finType;
         coil.PreTinnedFins = row.preTinned;
-        CostingRun run(coil);
-        run.cost();
-        test::expectNear(run.costing.FinPricePerKg, row.pricePerKg, 1e-7);
+        const CoilCosting c = Costed(coil);
+        test::expectNear(c.FinPricePerKg, row.pricePerKg, 1e-7);
     }
 }
 
@@ -140,9 +134,8 @@ TEST(CostCoilBlock, BrazePricePerJointByMaterial) {
         SCOPED_TRACE(row.material);
         CoilCosting coil = SupplyCoil();
         coil.BrazeMaterial = row.material;
-        CostingRun run(coil);
-        run.cost();
-        test::expectNear(run.costing.BrazeMaterialCost, row.cost, 2e-7);
+        const CoilCosting c = Costed(coil);
+        test::expectNear(c.BrazeMaterialCost, row.cost, 2e-7);
     }
 }
 

@@ -74,10 +74,7 @@ TEST(CostCasing, EconomyDrainpanUsesTheMarginOf25mm) {
     coil.TubesHigh = 20;
     coil.Eliminators = 0;
     coil.VentDrain = 0;
-    CostingRun run(coil);
-    run.cost();
-    ASSERT_FALSE(run.status.CalcAbort);
-    const CoilCosting& c = run.costing;
+    const CoilCosting c = Costed(coil);
     EXPECT_EQ(c.CasingDepth, 75);
     EXPECT_EQ(c.DrainpanFactor, 1);
     test::expectNear(c.EndPlate, 2.685, 2e-6);
@@ -110,9 +107,8 @@ TEST(CostCasing, DrainpanKindsScaleItsLabourAndSheet) {
         coil.Eliminators = row.eliminators;
         coil.CasingDepthSelect = "Non-Standard";
         coil.CasingDepth = 400;
-        CostingRun run(coil);
-        run.cost();
-        test::expectNear(run.costing.DrainpanPanel, row.panel, 2e-6);
+        const CoilCosting c = Costed(coil);
+        test::expectNear(c.DrainpanPanel, row.panel, 2e-6);
     }
 }
 
@@ -120,9 +116,7 @@ TEST(CostCasing, NoDrainpanMeansTwoSidePlatesAndNoDrainpanCostOrWeight) {
     CoilCosting coil = SupplyCoil();
     coil.Drainpan = "None";
     coil.DrainpanMaterial = "N/A";
-    CostingRun run(coil);
-    run.cost();
-    const CoilCosting& c = run.costing;
+    const CoilCosting c = Costed(coil);
     EXPECT_EQ(c.SidePlateCount, 2);
     EXPECT_EQ(c.DrainpanFactor, 0);
     EXPECT_EQ(c.DrainpanCost, 0);
@@ -134,19 +128,16 @@ TEST(CostCasing, NoDrainpanMeansTwoSidePlatesAndNoDrainpanCostOrWeight) {
 TEST(CostCasing, DrainpanMarkedNotApplicableWeighsNothing) {
     CoilCosting coil = SupplyCoil();
     coil.DrainpanMaterial = "N/A";
-    CostingRun run(coil);
-    run.cost();
-    EXPECT_EQ(run.costing.DrainpanFactor, 1);
-    EXPECT_EQ(run.costing.DrainpanSheetPrice, 0);
-    test::expectNear(run.costing.SheetMetalWeight, 26.6523, 2e-6);
+    const CoilCosting c = Costed(coil);
+    EXPECT_EQ(c.DrainpanFactor, 1);
+    EXPECT_EQ(c.DrainpanSheetPrice, 0);
+    test::expectNear(c.SheetMetalWeight, 26.6523, 2e-6);
 }
 
 TEST(CostCasing, EndPlatesStyleHasOnlyEndPlatesAndCentreSupports) {
     CoilCosting coil = SupplyCoil();
     coil.CasingStyle = "Endplates";
-    CostingRun run(coil);
-    run.cost();
-    const CoilCosting& c = run.costing;
+    const CoilCosting c = Costed(coil);
     EXPECT_EQ(c.SidePlateCount, 0);
     EXPECT_EQ(c.DrainpanFactor, 0);
     EXPECT_EQ(c.BaffleCount, 0);
@@ -173,11 +164,10 @@ TEST(CostCasing, BafflesCountByFaces) {
         SCOPED_TRACE(row.style);
         CoilCosting coil = SupplyCoil();
         coil.CasingStyle = row.style;
-        CostingRun run(coil);
-        run.cost();
-        EXPECT_EQ(run.costing.BaffleCount, row.baffles);
-        test::expectNear(run.costing.BafflePanel, 2.702202, 2e-6);
-        test::expectNear(run.costing.BafflePlates, row.lines, 2e-6);
+        const CoilCosting c = Costed(coil);
+        EXPECT_EQ(c.BaffleCount, row.baffles);
+        test::expectNear(c.BafflePanel, 2.702202, 2e-6);
+        test::expectNear(c.BafflePlates, row.lines, 2e-6);
     }
 }
 
@@ -195,10 +185,9 @@ TEST(CostCasing, CoverboxCoversCostTwoAndAHalfTimesEnclosedOnes) {
         coil.Eliminators = 0;
         coil.CasingDepthSelect = "Non-Standard";
         coil.CasingDepth = 300;
-        CostingRun run(coil);
-        run.cost();
-        test::expectNear(run.costing.CoverPanel, row.coverPanel, 2e-6);
-        test::expectNear(run.costing.CoverPlates, 2 * row.coverPanel, 2e-6);
+        const CoilCosting c = Costed(coil);
+        test::expectNear(c.CoverPanel, row.coverPanel, 2e-6);
+        test::expectNear(c.CoverPlates, 2 * row.coverPanel, 2e-6);
     }
 }
 
@@ -227,10 +216,8 @@ TEST(CostCasing, CentreSupportCountByFinMetalAndLength) {
         coil.FinnedLength = row.length;
         coil.TubesHigh = row.tubesHigh;
         coil.Sections = row.sections;
-        CostingRun run(coil);
-        run.cost();
-        ASSERT_FALSE(run.status.CalcAbort);
-        EXPECT_EQ(run.costing.CentreSupportCount, row.supports);
+        const CoilCosting c = Costed(coil);
+        EXPECT_EQ(c.CentreSupportCount, row.supports);
     }
 }
 

@@ -151,9 +151,7 @@ TEST(CostCoilBlockEndToEnd, ExtractCoilWithEveryOtherOptionInTwoSections) {
 }
 
 TEST(CostCoilBlockEndToEnd, EndPlateLineCountsTheSectionsOnceMoreThanTheSheetMetalTotal) {
-    CostingRun run(ExtractCoil());
-    run.cost();
-    const CoilCosting& c = run.costing;
+    const CoilCosting c = Costed(ExtractCoil());
     test::expectNear(c.EndPlate, 63.972, 2e-6); // one end plate position over both sections
     test::expectNear(c.EndPlates, 255.888, 2e-6);
     const double lines =
@@ -175,11 +173,9 @@ TEST(SellPrice, GrossMarginDividesTheCost) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        CostingRun run(SupplyCoil(), row.margin);
-        run.cost();
-        ASSERT_FALSE(run.status.CalcAbort);
-        test::expectNear(run.costing.TotalCost, 437.6754, 2e-6);
-        test::expectNear(run.costing.SellPrice, row.sellPrice, 2e-6);
+        const CoilCosting c = Costed(SupplyCoil(), row.margin);
+        test::expectNear(c.TotalCost, 437.6754, 2e-6);
+        test::expectNear(c.SellPrice, row.sellPrice, 2e-6);
     }
 }
 
@@ -280,10 +276,8 @@ TEST(CostingNotPossible, DrainpanWithoutMaterialOrNotCountedNeedsNoSheetPrice) {
         coil.CasingStyle = row.style;
         coil.Drainpan = row.drainpan;
         coil.DrainpanMaterial = row.material;
-        CostingRun run(coil);
-        run.cost();
-        EXPECT_FALSE(run.status.CalcAbort);
-        EXPECT_TRUE(std::isfinite(run.costing.SheetMetalWeight));
+        const CoilCosting c = Costed(coil);
+        EXPECT_TRUE(std::isfinite(c.SheetMetalWeight));
     }
 }
 

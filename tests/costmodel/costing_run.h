@@ -4,7 +4,9 @@
 #include "costmodel/coil_costing.h"
 #include "costmodel/price_table.h"
 
+#include <gtest/gtest.h>
 #include <optional>
+#include <utility>
 
 // Two coils as the costing screen would hand them over, and one costing run with its messages.
 namespace rac::costmodel {
@@ -88,5 +90,14 @@ struct CostingRun {
         }
     }
 };
+
+// The coil as costed with the price table of that gross margin; a costing that stops fails the
+// test.
+inline CoilCosting Costed(CoilCosting coil, std::optional<double> grossMargin = std::nullopt) {
+    CostingRun run(std::move(coil), grossMargin);
+    run.cost();
+    EXPECT_FALSE(run.status.CalcAbort) << "the costing stopped";
+    return run.costing;
+}
 
 } // namespace rac::costmodel

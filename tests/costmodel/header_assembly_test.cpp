@@ -81,15 +81,13 @@ TEST(CostCoilBlock, BundleCoilLabourLeavesOutTheHeaderWork) {
     coil.CircuitType = "1B";
     coil.ConnectionSize = "15mm";
     coil.ConnectionFlanges = "None";
-    CostingRun run(coil);
-    run.cost();
-    ASSERT_FALSE(run.status.CalcAbort);
-    EXPECT_EQ(run.costing.Circuits, 1);
-    test::expectNear(run.costing.BendsMaterial, 14.42, 2e-6); // 103 bends
-    test::expectNear(run.costing.HeaderAssemblyMaterial, 0.6, 2e-6);
-    test::expectNear(run.costing.InternalVolume, 11.88252, 2e-6); // tubes only
-    test::expectNear(run.costing.LabourCost, 49.80182, 2e-6);
-    test::expectNear(run.costing.BrazingLabour, 7.7, 2e-6);
+    const CoilCosting c = Costed(coil);
+    EXPECT_EQ(c.Circuits, 1);
+    test::expectNear(c.BendsMaterial, 14.42, 2e-6); // 103 bends
+    test::expectNear(c.HeaderAssemblyMaterial, 0.6, 2e-6);
+    test::expectNear(c.InternalVolume, 11.88252, 2e-6); // tubes only
+    test::expectNear(c.LabourCost, 49.80182, 2e-6);
+    test::expectNear(c.BrazingLabour, 7.7, 2e-6);
 }
 
 } // namespace

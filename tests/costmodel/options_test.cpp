@@ -37,12 +37,11 @@ TEST(CostOptions, UntickedOptionsCostNothingEvenAfterAnEarlierCosting) {
     coil.BlygoldLabour = 6;
     coil.Eliminators = 0;
     coil.VentDrain = 0;
-    CostingRun run(coil);
-    run.cost();
-    EXPECT_EQ(run.costing.GAMMaterial, 0);
-    EXPECT_EQ(run.costing.BlygoldLabour, 0);
-    EXPECT_EQ(run.costing.EliminatorsMaterial, 0);
-    EXPECT_EQ(run.costing.OptionsCost, 0);
+    const CoilCosting c = Costed(coil);
+    EXPECT_EQ(c.GAMMaterial, 0);
+    EXPECT_EQ(c.BlygoldLabour, 0);
+    EXPECT_EQ(c.EliminatorsMaterial, 0);
+    EXPECT_EQ(c.OptionsCost, 0);
 }
 
 TEST(CostStiffeners, StiffenerCountRoundsHalfToEven) {
@@ -87,10 +86,8 @@ TEST(CostETAM, AtLeastFiftyHoweverSmallTheCoil) {
         coil.FinnedLength = row.length;
         coil.Rows = row.rows;
         coil.ETAM = 1;
-        CostingRun run(coil);
-        run.cost();
-        ASSERT_FALSE(run.status.CalcAbort);
-        test::expectNear(run.costing.ETAMMaterial, row.material, 2e-6);
+        const CoilCosting c = Costed(coil);
+        test::expectNear(c.ETAMMaterial, row.material, 2e-6);
     }
 }
 
