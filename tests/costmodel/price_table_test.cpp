@@ -34,15 +34,5 @@ TEST(PriceLookups, SheetAndBrazePricesByTheirExactNames) {
     EXPECT_EQ(brazePrice(table, "Phos 5"), static_cast<double>(0.2f));
 }
 
-TEST(SheetMaterials, ThicknessAndDensity) {
-    EXPECT_EQ(kSheetMaterials.front().name, "16g galv"); // selected first on the screen
-    const auto brass = sheetMaterialIndex("16g brass");
-    ASSERT_TRUE(brass.has_value());
-    EXPECT_EQ(kSheetMaterials[*brass].density, 8310);
-    EXPECT_EQ(kSheetMaterials[*sheetMaterialIndex("18g 304 stainless")].thickness, 1.2);
-    EXPECT_EQ(kSheetMaterials[*sheetMaterialIndex("14g mild steel")].thickness, 2);
-    EXPECT_FALSE(sheetMaterialIndex("N/A").has_value());
-}
-
 } // namespace
 } // namespace rac::costmodel
