@@ -85,7 +85,8 @@ double sellPriceDivisor(const PriceTable& prices) {
     return 1.0 - widen(prices.GrossMarginPercent) / 100.0;
 }
 
-// The divisors and sheet prices the costing needs, checked before anything is priced.
+// What the costing divides by (circuits, sections, sheet prices, what the gross margin leaves),
+// checked before anything is priced.
 std::optional<CostFault> unpriceable(const CoilCosting& costing, const PriceTable& prices) {
     if (costing.Circuits == 0) {
         return CostFault::NoCircuits;
@@ -93,11 +94,11 @@ std::optional<CostFault> unpriceable(const CoilCosting& costing, const PriceTabl
     if (costing.Sections == 0) {
         return CostFault::NoSections;
     }
-    if (sheetPrice(prices, costing.CasingMaterial) == 0) {
+    if (!sheetMaterialIndex(costing.CasingMaterial)) {
         return CostFault::UnknownCasingMaterial;
     }
     if (drainpanCounted(costing) && costing.DrainpanMaterial != kNoDrainpanMaterial &&
-        sheetPrice(prices, costing.DrainpanMaterial) == 0) {
+        !sheetMaterialIndex(costing.DrainpanMaterial)) {
         return CostFault::UnknownDrainpanMaterial;
     }
     if (sellPriceDivisor(prices) == 0) {

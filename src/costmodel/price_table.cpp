@@ -33,11 +33,6 @@ void LoadPriceTable(PriceTable& table, std::optional<double> enteredGrossMargin)
     table.TestPointsPrice = 5.0f;
 }
 
-double sheetPrice(const PriceTable& table, std::string_view material) {
-    const auto index = sheetMaterialIndex(material);
-    return index ? numbers::widen(table.SheetPrices[*index]) : 0.0;
-}
-
 double brazePrice(const PriceTable& table, std::string_view material) {
     for (std::size_t i = 0; i < kBrazeMaterials.size(); ++i) {
         if (kBrazeMaterials[i] == material) {

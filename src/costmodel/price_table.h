@@ -45,9 +45,6 @@ struct PriceTable {
 // (its numeric value), otherwise the default 60 %.
 void LoadPriceTable(PriceTable& table, std::optional<double> enteredGrossMargin);
 
-// Price per m2 of a sheet material; 0 for a name that is not one of the thirteen.
-double sheetPrice(const PriceTable& table, std::string_view material);
-
 // Price per joint of a braze material; 0 for a name that is not one of the three.
 double brazePrice(const PriceTable& table, std::string_view material);
 
