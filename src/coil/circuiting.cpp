@@ -215,8 +215,12 @@ void SetConnectionSize(CurrentCoil& coil) {
     }
 }
 
+std::string_view coilLabel(CoilSide side) {
+    return side == CoilSide::Supply ? "Supply Coil" : "Extract Coil";
+}
+
 void SetCoilLabel(CurrentCoil& coil) {
-    coil.CoilLabel = coil.Side == CoilSide::Supply ? "Supply Coil" : "Extract Coil";
+    coil.CoilLabel = std::string(coilLabel(coil.Side));
 }
 
 } // namespace rac::coil

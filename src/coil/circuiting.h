@@ -35,6 +35,7 @@ void CheckCoilConfiguration(CurrentCoil& coil, CalcStatus& status);
 void SetConnectionSize(CurrentCoil& coil);
 
 // "Supply Coil" or "Extract Coil", naming the coil in message titles.
+std::string_view coilLabel(CoilSide side);
 void SetCoilLabel(CurrentCoil& coil);
 
 // The help file the non-standard configuration warnings open, beside the program.
