@@ -12,6 +12,13 @@ namespace rac::utf8 {
 // surrogates and values above U+10FFFF included).
 std::optional<std::vector<char32_t>> decode(std::string_view text);
 
+inline constexpr char32_t replacementCharacter = U'\uFFFD';
+
+// The code points of any text: each ill-formed sequence becomes one U+FFFD, the sequence being
+// the longest start of a valid one (or a single byte that starts none), so the character after
+// a truncated sequence is kept.
+std::u32string decodeReplacing(std::string_view text);
+
 // The UTF-8 bytes of a code point; empty for a surrogate or a value above U+10FFFF.
 std::string encode(char32_t character);
 
