@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <utility>
+
+// The summary is laid out in a table of lines before it becomes text: each line a label, a value
+// and a unit, written one after another from row 0.
+namespace rac::summary {
+
+// Rows 0 to 150; row 150 is never shown.
+inline constexpr int kTableRows = 151;
+inline constexpr int kLastShownRow = 149;
+
+struct SummaryLine {
+    SummaryLine() = default;
+    SummaryLine(std::string label_, std::string value_ = {}, std::string unit_ = {})
+        : label(std::move(label_)), value(std::move(value_)), unit(std::move(unit_)) {}
+
+    std::string label; // or a whole line: title, heading, rule, date, contact block
+    std::string value;
+    std::string unit;
+
+    friend bool operator==(const SummaryLine&, const SummaryLine&) = default;
+};
+
+class LineTable {
+  public:
+    // Writes the next row. More rows than the table holds is a fault of the layout
+    // (std::logic_error): no summary comes near.
+    void line(std::string label, std::string value = {}, std::string unit = {});
+    void emptyLine();
+
+    const SummaryLine& row(int index) const { return rows_.at(static_cast<std::size_t>(index)); }
+    // How many rows have been written.
+    int used() const { return next_; }
+
+    // The box text: the title alone, then for each row 1 to 149 a line feed, the label, two
+    // tabs, the value, a tab, the unit, and the tabs of the two columns that stay empty. Rows
+    // never written show as their tabs alone.
+    std::string text() const;
+
+  private:
+    std::array<SummaryLine, kTableRows> rows_;
+    int next_ = 0;
+};
+
+} // namespace rac::summary
