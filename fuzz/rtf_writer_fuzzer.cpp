@@ -73,8 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     std::string replaced;
-    for (const char32_t c : rac::utf8::decodeReplacing(input)) {
-        replaced += rac::utf8::encode(c);
+    for (std::size_t at = 0; at < input.size();) {
+        const rac::utf8::Decoded decoded = rac::utf8::decodeAt(input, at);
+        replaced += rac::utf8::encode(decoded.character);
+        at += decoded.length;
     }
     require(replaced.find("\uFFFD") != std::string::npos);
     require(read == withLineFeeds(replaced));

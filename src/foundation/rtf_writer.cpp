@@ -2,6 +2,9 @@
 
 #include "foundation/utf8.h"
 
+#include <array>
+#include <charconv>
+
 namespace rac {
 
 namespace {
@@ -13,10 +16,27 @@ constexpr std::string_view kHeader = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\uc1"
                                      "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
                                      "\\pard\\plain\\f0\\fs17\\b ";
 
+// Printable ASCII that RTF takes as it is, by byte.
+constexpr std::array<bool, 256> kPlain = [] {
+    std::array<bool, 256> plain{};
+    for (std::size_t c = 0x20; c < 0x7F; ++c) {
+        plain[c] = c != '\\' && c != '{' && c != '}';
+    }
+    return plain;
+}();
+
+void put(std::string& rtf, std::string_view piece) {
+    rtf.append(piece.data(), piece.size());
+}
+
 void putCodeUnit(std::string& rtf, char32_t unit) {
-    const long value = static_cast<long>(unit);
-    rtf += "\\u";
-    rtf += std::to_string(value > 0x7FFF ? value - 0x10000 : value); // \u takes a signed 16 bits
+    const int value = static_cast<int>(unit);
+    char digits[8];
+    // \u takes a signed 16-bit value
+    const auto end =
+        std::to_chars(digits, digits + sizeof digits, value > 0x7FFF ? value - 0x10000 : value);
+    put(rtf, "\\u");
+    rtf.append(digits, end.ptr);
     rtf += '?';
 }
 
@@ -38,25 +58,34 @@ void putCharacter(std::string& rtf, char32_t c) {
 } // namespace
 
 std::string rtfOfPlainText(std::string_view text) {
-    const std::u32string characters = utf8::decodeReplacing(text);
-    std::string rtf(kHeader);
-    rtf.reserve(kHeader.size() + text.size() + text.size() / 4 + 1);
-    for (std::size_t i = 0; i < characters.size(); ++i) {
-        const char32_t c = characters[i];
-        if (c == U'\r' && i + 1 < characters.size() && characters[i + 1] == U'\n') {
-            continue; // the line feed that follows ends the line
+    std::string rtf;
+    rtf.reserve(kHeader.size() + text.size() * 2 + 1);
+    put(rtf, kHeader);
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t end = at;
+        while (end < text.size() && kPlain[static_cast<unsigned char>(text[end])]) {
+            ++end;
         }
-        if (c == U'\n' || c == U'\r') {
-            rtf += "\\par\n"; // the file's own line breaks keep it readable; RTF ignores them
-        } else if (c == U'\t') {
-            rtf += "\\tab ";
-        } else if (c == U'\\' || c == U'{' || c == U'}') {
+        put(rtf, text.substr(at, end - at));
+        if (end == text.size()) {
+            break;
+        }
+        at = end + 1;
+        const char c = text[end];
+        if (c == '\n' || c == '\r') {
+            if (c == '\r' && at < text.size() && text[at] == '\n') {
+                ++at; // one line end
+            }
+            put(rtf, "\\par\n"); // the file's own line breaks keep it readable; RTF ignores them
+        } else if (c == '\t') {
+            put(rtf, "\\tab ");
+        } else if (c == '\\' || c == '{' || c == '}') {
             rtf += '\\';
-            rtf += static_cast<char>(c);
-        } else if (c >= 0x20 && c < 0x7F) {
-            rtf += static_cast<char>(c);
+            rtf += c;
         } else {
-            putCharacter(rtf, c);
+            const utf8::Decoded decoded = utf8::decodeAt(text, end);
+            putCharacter(rtf, decoded.character);
+            at = end + decoded.length;
         }
     }
     rtf += '}';

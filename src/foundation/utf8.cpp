@@ -12,20 +12,15 @@ bool isScalar(char32_t c) {
     return c <= 0x10FFFF && (c < 0xD800 || c > 0xDFFF);
 }
 
-// One step through a text: the code point that starts at a position and its length in bytes, or
-// an ill-formed sequence and the length of its longest start that could still have been valid.
-struct Step {
-    std::optional<char32_t> character;
-    std::size_t length;
-};
+} // namespace
 
 // The second byte is where overlong forms, surrogates and values above U+10FFFF show, so each
 // lead byte narrows its range; later continuation bytes take any 0x80 to 0xBF. Judging the
 // second byte this way ends a bad sequence at the first byte that cannot belong to it.
-Step stepAt(std::string_view text, std::size_t at) {
+Decoded decodeAt(std::string_view text, std::size_t at) {
     const auto lead = static_cast<unsigned char>(text[at]);
     if (lead < 0x80u) {
-        return {lead, 1};
+        return {lead, 1, true};
     }
     std::size_t length = 0;
     unsigned char low = 0x80u;
@@ -41,45 +36,32 @@ Step stepAt(std::string_view text, std::size_t at) {
         low = lead == 0xF0u ? 0x90u : low;
         high = lead == 0xF4u ? 0x8Fu : high;
     } else {
-        return {std::nullopt, 1}; // a continuation byte, or a lead no valid sequence has
+        return {replacementCharacter, 1, false}; // a continuation byte, or a lead no sequence has
     }
     char32_t c = lead & (0xFFu >> (length + 1));
     for (std::size_t k = 1; k < length; ++k) {
         if (at + k >= text.size()) {
-            return {std::nullopt, k};
+            return {replacementCharacter, k, false};
         }
         const auto byte = static_cast<unsigned char>(text[at + k]);
         const bool fits = k == 1 ? byte >= low && byte <= high : isContinuation(byte);
         if (!fits) {
-            return {std::nullopt, k};
+            return {replacementCharacter, k, false};
         }
         c = (c << 6) | (byte & 0x3Fu);
     }
-    return {c, length};
+    return {c, length, true};
 }
-
-} // namespace
 
 std::optional<std::vector<char32_t>> decode(std::string_view text) {
     std::vector<char32_t> characters;
     for (std::size_t at = 0; at < text.size();) {
-        const Step step = stepAt(text, at);
-        if (!step.character) {
+        const Decoded decoded = decodeAt(text, at);
+        if (!decoded.valid) {
             return std::nullopt;
         }
-        characters.push_back(*step.character);
-        at += step.length;
-    }
-    return characters;
-}
-
-std::u32string decodeReplacing(std::string_view text) {
-    std::u32string characters;
-    characters.reserve(text.size());
-    for (std::size_t at = 0; at < text.size();) {
-        const Step step = stepAt(text, at);
-        characters.push_back(step.character.value_or(replacementCharacter));
-        at += step.length;
+        characters.push_back(decoded.character);
+        at += decoded.length;
     }
     return characters;
 }

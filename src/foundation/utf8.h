@@ -14,10 +14,15 @@ std::optional<std::vector<char32_t>> decode(std::string_view text);
 
 inline constexpr char32_t replacementCharacter = U'\uFFFD';
 
-// The code points of any text: each ill-formed sequence becomes one U+FFFD, the sequence being
-// the longest start of a valid one (or a single byte that starts none), so the character after
-// a truncated sequence is kept.
-std::u32string decodeReplacing(std::string_view text);
+// The code point that starts at a position (before the end) and how many bytes it takes. An
+// ill-formed sequence reads as one U+FFFD that takes the longest start of a valid sequence, or the
+// one byte that starts none, so the character after a cut-off sequence is kept.
+struct Decoded {
+    char32_t character;
+    std::size_t length;
+    bool valid;
+};
+Decoded decodeAt(std::string_view text, std::size_t at);
 
 // The UTF-8 bytes of a code point; empty for a surrogate or a value above U+10FFFF.
 std::string encode(char32_t character);

@@ -15,6 +15,17 @@ struct Replacing {
 
 constexpr char32_t bad = replacementCharacter;
 
+// The characters read one after another, as a text that must be shown whatever it holds is read.
+std::u32string decodedReplacing(std::string_view text) {
+    std::u32string characters;
+    for (std::size_t at = 0; at < text.size();) {
+        const Decoded decoded = decodeAt(text, at);
+        characters += decoded.character;
+        at += decoded.length;
+    }
+    return characters;
+}
+
 // Each ill-formed sequence gives one U+FFFD: the longest start of a valid sequence, or one byte
 // that starts none, so the character after a cut-off sequence survives.
 const std::vector<Replacing> replacingRows{
@@ -31,9 +42,9 @@ const std::vector<Replacing> replacingRows{
     {"byte no sequence starts with", "\xF5 \xFF", {bad, U' ', bad}},
 };
 
-TEST(DecodeReplacing, EachBadSequenceBecomesOneReplacement) {
+TEST(DecodeAt, EachBadSequenceBecomesOneReplacement) {
     for (const auto& row : replacingRows) {
-        EXPECT_EQ(decodeReplacing(row.bytes), row.characters) << row.name;
+        EXPECT_EQ(decodedReplacing(row.bytes), row.characters) << row.name;
         // The strict decoder agrees: the same characters, or no text at all.
         const auto strict = decode(row.bytes);
         const bool valid = row.characters.find(bad) == std::u32string::npos;
@@ -42,6 +53,14 @@ TEST(DecodeReplacing, EachBadSequenceBecomesOneReplacement) {
             EXPECT_EQ(std::u32string(strict->begin(), strict->end()), row.characters) << row.name;
         }
     }
+}
+
+TEST(DecodeAt, AReplacementCharacterInTheTextIsValid) {
+    const Decoded decoded = decodeAt("x\uFFFD", 1);
+    EXPECT_EQ(decoded.character, bad);
+    EXPECT_EQ(decoded.length, 3u);
+    EXPECT_TRUE(decoded.valid);
+    EXPECT_FALSE(decodeAt("x\xEF\xBF", 1).valid);
 }
 
 } // namespace
