@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
 #include <string>
 #include <utility>
+#include <vector>
 
 // The summary is laid out in a table of lines before it becomes text: each line a label, a value
 // and a unit, written one after another from row 0.
@@ -31,9 +31,10 @@ class LineTable {
     void line(std::string label, std::string value = {}, std::string unit = {});
     void emptyLine();
 
-    const SummaryLine& row(int index) const { return rows_.at(static_cast<std::size_t>(index)); }
+    // A row never written is empty.
+    const SummaryLine& row(int index) const;
     // How many rows have been written.
-    int used() const { return next_; }
+    int used() const { return static_cast<int>(rows_.size()); }
 
     // The box text: the title alone, then for each row 1 to 149 a line feed, the label, two
     // tabs, the value, a tab, the unit, and the tabs of the two columns that stay empty. Rows
@@ -41,8 +42,9 @@ class LineTable {
     std::string text() const;
 
   private:
-    std::array<SummaryLine, kTableRows> rows_;
-    int next_ = 0;
+    std::vector<SummaryLine> rows_ = reserved();
+
+    static std::vector<SummaryLine> reserved();
 };
 
 } // namespace rac::summary

@@ -23,7 +23,7 @@ std::string airStates(const platform::Form& main, std::string_view quantity,
     std::string text;
     for (std::size_t state = 0; state < 4; ++state) {
         if (state > 0) {
-            text += spaces(gaps[state - 1]);
+            text.append(gaps[state - 1], ' ');
         }
         text += main.at(std::string(quantity) + std::string(states[state])).text();
     }
