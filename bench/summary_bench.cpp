@@ -57,6 +57,8 @@ void SummaryRichText(benchmark::State& state) {
     for (auto _ : state) {
         benchmark::DoNotOptimize(rtfOfPlainText(text));
     }
+    state.counters["text_bytes"] = static_cast<double>(text.size());
+    state.counters["rtf_bytes"] = static_cast<double>(rtfOfPlainText(text).size());
 }
 
 void SummaryTextAndRichText(benchmark::State& state) {
