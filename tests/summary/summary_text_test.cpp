@@ -122,7 +122,8 @@ TEST(SummaryComment, AddedOnALineOfItsOwnEachTimeItIsAdded) {
 // difference before replacing the file.
 TEST_F(Summary, WholeSelectionSummaryMatchesTheCheckedText) {
     calculate();
-    const fs::path golden = fs::path(RAC_SUMMARY_TEST_DATA) / "selection_summary.txt";
+    const fs::path golden =
+        fs::path(RAC_TESTS_FOLDER) / "summary" / "data" / "selection_summary.txt";
     std::ifstream in(golden, std::ios::binary);
     ASSERT_TRUE(in) << golden;
     const std::string expected = (std::ostringstream() << in.rdbuf()).str();
