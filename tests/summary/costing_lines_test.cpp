@@ -179,19 +179,20 @@ TEST_F(Summary, LocalPriceInTheCountrysCurrency) {
 }
 
 TEST(CurrencyWords, EveryCountryOfTheList) {
+    // In the order of the costing screen's list, then texts that are no country of it.
     const std::pair<const char*, const char*> rows[] = {{"United Kingdom", "£"},
-                                                        {"Kuwait", "KWD"},
-                                                        {"U.A.E.", "DH"},
-                                                        {"Saudi Arabia", "SAR"},
-                                                        {"Qatar", "QAR"},
                                                         {"Bahrain", "BHD"},
-                                                        {"Oman", "OMR"},
-                                                        {"India", "INR"},
-                                                        {"Pakistan", "PKR"},
                                                         {"Denmark", "DKK"},
                                                         {"European", "EUR"},
-                                                        {"Korea", "WON"},
                                                         {"Hong Kong", "HKD"},
+                                                        {"India", "INR"},
+                                                        {"Korea", "WON"},
+                                                        {"Kuwait", "KWD"},
+                                                        {"Oman", "OMR"},
+                                                        {"Pakistan", "PKR"},
+                                                        {"Qatar", "QAR"},
+                                                        {"Saudi Arabia", "SAR"},
+                                                        {"U.A.E.", "DH"},
                                                         {"united kingdom", ""},
                                                         {"UAE", ""},
                                                         {"", ""}};

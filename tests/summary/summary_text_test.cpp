@@ -2,6 +2,7 @@
 // checked by hand.
 #include "foundation/utf8.h"
 #include "summary_fixture.h"
+#include "support/text_lines.h"
 
 #include <filesystem>
 #include <fstream>
@@ -11,18 +12,10 @@ namespace rac::summary::testing_support {
 namespace {
 
 namespace fs = std::filesystem;
+using test::linesOf;
 
 std::string spaces(std::size_t count) {
     return std::string(count, ' ');
-}
-
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 TEST_F(Summary, MainScreenRowsAtTheirFixedNumbers) {

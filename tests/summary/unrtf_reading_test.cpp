@@ -4,6 +4,7 @@
 #include "foundation/rtf_writer.h"
 #include "foundation/utf8.h"
 #include "summary_fixture.h"
+#include "support/text_lines.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -80,12 +81,7 @@ std::vector<std::string> htmlLines(const std::string& html) {
             plain += c;
         }
     }
-    std::vector<std::string> lines;
-    std::istringstream in(decodeEntities(plain));
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
+    return test::linesOf(decodeEntities(plain));
 }
 
 // HTML shows any run of blanks as one, so lines are compared with their runs of blanks and tabs
@@ -133,8 +129,7 @@ TEST_F(Summary, SavedSummaryReadsBackInAnotherReader) {
             << "no line \"" << expected << '"';
     }
     std::vector<std::string> written;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
+    for (const std::string& line : test::linesOf(text)) {
         written.push_back(collapsed(line));
     }
     EXPECT_EQ(read, written);
