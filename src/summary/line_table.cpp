@@ -14,12 +14,6 @@ constexpr std::size_t kSeparators = 6;
 
 } // namespace
 
-std::vector<SummaryLine> LineTable::reserved() {
-    std::vector<SummaryLine> rows;
-    rows.reserve(kTableRows);
-    return rows;
-}
-
 void LineTable::line(std::string label, std::string value, std::string unit) {
     if (rows_.size() >= kTableRows) {
         throw std::logic_error("The summary has more lines than its table holds");

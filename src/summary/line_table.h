@@ -14,8 +14,8 @@ inline constexpr int kLastShownRow = 149;
 
 struct SummaryLine {
     SummaryLine() = default;
-    SummaryLine(std::string label_, std::string value_ = {}, std::string unit_ = {})
-        : label(std::move(label_)), value(std::move(value_)), unit(std::move(unit_)) {}
+    SummaryLine(std::string labelText, std::string valueText = {}, std::string unitText = {})
+        : label(std::move(labelText)), value(std::move(valueText)), unit(std::move(unitText)) {}
 
     std::string label; // or a whole line: title, heading, rule, date, contact block
     std::string value;
@@ -26,6 +26,8 @@ struct SummaryLine {
 
 class LineTable {
   public:
+    LineTable() { rows_.reserve(kTableRows); }
+
     // Writes the next row. More rows than the table holds is a fault of the layout
     // (std::logic_error): no summary comes near.
     void line(std::string label, std::string value = {}, std::string unit = {});
@@ -42,9 +44,7 @@ class LineTable {
     std::string text() const;
 
   private:
-    std::vector<SummaryLine> rows_ = reserved();
-
-    static std::vector<SummaryLine> reserved();
+    std::vector<SummaryLine> rows_;
 };
 
 } // namespace rac::summary
