@@ -14,47 +14,54 @@ bool isScalar(char32_t c) {
 
 } // namespace
 
+// The second byte is where overlong forms, surrogates and values above U+10FFFF show, so each
+// lead byte narrows its range; later continuation bytes take any 0x80 to 0xBF. Judging the
+// second byte this way ends a bad sequence at the first byte that cannot belong to it.
+Decoded decodeAt(std::string_view text, std::size_t at) {
+    const auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80u) {
+        return {lead, 1, true};
+    }
+    std::size_t length = 0;
+    unsigned char low = 0x80u;
+    unsigned char high = 0xBFu;
+    if (lead >= 0xC2u && lead <= 0xDFu) {
+        length = 2;
+    } else if (lead >= 0xE0u && lead <= 0xEFu) {
+        length = 3;
+        low = lead == 0xE0u ? 0xA0u : low;
+        high = lead == 0xEDu ? 0x9Fu : high;
+    } else if (lead >= 0xF0u && lead <= 0xF4u) {
+        length = 4;
+        low = lead == 0xF0u ? 0x90u : low;
+        high = lead == 0xF4u ? 0x8Fu : high;
+    } else {
+        return {replacementCharacter, 1, false}; // a continuation byte, or a lead no sequence has
+    }
+    char32_t c = lead & (0xFFu >> (length + 1));
+    for (std::size_t k = 1; k < length; ++k) {
+        if (at + k >= text.size()) {
+            return {replacementCharacter, k, false};
+        }
+        const auto byte = static_cast<unsigned char>(text[at + k]);
+        const bool fits = k == 1 ? byte >= low && byte <= high : isContinuation(byte);
+        if (!fits) {
+            return {replacementCharacter, k, false};
+        }
+        c = (c << 6) | (byte & 0x3Fu);
+    }
+    return {c, length, true};
+}
+
 std::optional<std::vector<char32_t>> decode(std::string_view text) {
     std::vector<char32_t> characters;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        std::size_t length = 0;
-        char32_t c = 0;
-        char32_t smallest = 0;
-        if (lead < 0x80u) {
-            length = 1;
-            c = lead;
-        } else if ((lead & 0xE0u) == 0xC0u) {
-            length = 2;
-            c = lead & 0x1Fu;
-            smallest = 0x80;
-        } else if ((lead & 0xF0u) == 0xE0u) {
-            length = 3;
-            c = lead & 0x0Fu;
-            smallest = 0x800;
-        } else if ((lead & 0xF8u) == 0xF0u) {
-            length = 4;
-            c = lead & 0x07u;
-            smallest = 0x10000;
-        } else {
+    for (std::size_t at = 0; at < text.size();) {
+        const Decoded decoded = decodeAt(text, at);
+        if (!decoded.valid) {
             return std::nullopt;
         }
-        if (i + length > text.size()) {
-            return std::nullopt;
-        }
-        for (std::size_t k = 1; k < length; ++k) {
-            const auto byte = static_cast<unsigned char>(text[i + k]);
-            if (!isContinuation(byte)) {
-                return std::nullopt;
-            }
-            c = (c << 6) | (byte & 0x3Fu);
-        }
-        if (c < smallest || !isScalar(c)) {
-            return std::nullopt;
-        }
-        characters.push_back(c);
-        i += length;
+        characters.push_back(decoded.character);
+        at += decoded.length;
     }
     return characters;
 }

@@ -12,6 +12,18 @@ namespace rac::utf8 {
 // surrogates and values above U+10FFFF included).
 std::optional<std::vector<char32_t>> decode(std::string_view text);
 
+inline constexpr char32_t replacementCharacter = U'\uFFFD';
+
+// The code point that starts at a position (before the end) and how many bytes it takes. An
+// ill-formed sequence reads as one U+FFFD that takes the longest start of a valid sequence, or the
+// one byte that starts none, so the character after a cut-off sequence is kept.
+struct Decoded {
+    char32_t character;
+    std::size_t length;
+    bool valid;
+};
+Decoded decodeAt(std::string_view text, std::size_t at);
+
 // The UTF-8 bytes of a code point; empty for a surrogate or a value above U+10FFFF.
 std::string encode(char32_t character);
 

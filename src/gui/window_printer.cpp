@@ -1,7 +1,7 @@
 #include "gui/window_printer.h"
 
+#include "foundation/rtf_reader.h"
 #include "gui/qt_text.h"
-#include "gui/rtf_text.h"
 
 #include <QApplication>
 #include <QDir>

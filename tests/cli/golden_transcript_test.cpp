@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path dataFolder = fs::path(RAC_TESTS_DIR) / "cli" / "data";
+const fs::path dataFolder = fs::path(RAC_TESTS_FOLDER) / "cli" / "data";
 
 std::string contentsOf(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -190,13 +190,4 @@ CliRun runCli(const std::vector<std::string>& args, const std::string& input,
     return {status, out.str(), err.str()};
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 } // namespace rac::cli::testing_support

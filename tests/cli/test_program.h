@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/program.h"
+#include "support/text_lines.h"
 
 #include <string>
 #include <vector>
@@ -33,7 +34,6 @@ struct CliRun {
 CliRun runCli(const std::vector<std::string>& args, const std::string& input,
               const Launcher& launch);
 
-// The lines of a text, without their ends.
-std::vector<std::string> linesOf(const std::string& text);
+using rac::test::linesOf;
 
 } // namespace rac::cli::testing_support

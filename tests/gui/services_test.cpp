@@ -3,7 +3,6 @@
 #include "gui/help_topics.h"
 #include "gui/help_window.h"
 #include "gui/message_sink.h"
-#include "gui/rtf_text.h"
 #include "gui/settings_store.h"
 #include "gui/system_info_tool.h"
 #include "gui/window_printer.h"
@@ -83,21 +82,6 @@ TEST(QtNameFilters, FormFiltersBecomeQtFilters) {
     };
     for (const auto& [filter, expected] : rows) {
         EXPECT_EQ(qtNameFilters(filter), expected) << filter;
-    }
-}
-
-TEST(PlainTextOfRtf, TextParagraphsAndEscapes) {
-    const std::pair<const char*, const char*> rows[] = {
-        {R"({\rtf1\ansi{\fonttbl{\f0 Courier New;}}\f0\fs20 Supply coil\par 12WH10.4\tab x\par})",
-         "Supply coil\n12WH10.4\tx\n"},
-        {R"({\rtf1 Price \'a3120 \'96 net})", "Price £120 – net"},
-        {R"({\rtf1\uc1 T\u246?rn \u-3913?})", "Törn \uF0B7"},
-        {R"({\rtf1{\*\generator Writer;}{\colortbl;\red0\green0\blue0;}a\{b\}c\\d})", "a{b}c\\d"},
-        {R"({\rtf1 unclosed {\b bold)", "unclosed bold"},
-        {R"(\)", ""},
-    };
-    for (const auto& [rtf, text] : rows) {
-        EXPECT_EQ(plainTextOfRtf(rtf), text) << rtf;
     }
 }
 

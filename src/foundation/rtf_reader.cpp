@@ -1,4 +1,4 @@
-#include "gui/rtf_text.h"
+#include "foundation/rtf_reader.h"
 
 #include "foundation/utf8.h"
 
@@ -6,7 +6,7 @@
 #include <cctype>
 #include <vector>
 
-namespace rac::gui {
+namespace rac {
 
 namespace {
 
@@ -30,6 +30,14 @@ bool skippedDestination(std::string_view word) {
         }
     }
     return false;
+}
+
+bool isHighSurrogate(char32_t c) {
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+bool isLowSurrogate(char32_t c) {
+    return c >= 0xDC00 && c <= 0xDFFF;
 }
 
 int hexDigit(char c) {
@@ -60,6 +68,7 @@ class Reader {
                 put(static_cast<unsigned char>(c));
             }
         }
+        endSurrogatePair();
         return text_;
     }
 
@@ -77,8 +86,27 @@ class Reader {
             --pendingSkip_;
             return;
         }
-        if (!skipping()) {
-            text_ += utf8::encode(character);
+        if (skipping()) {
+            return;
+        }
+        // Characters beyond U+FFFF come as two \u words, a high then a low surrogate.
+        if (isLowSurrogate(character) && highSurrogate_ != 0) {
+            character = 0x10000 + ((highSurrogate_ - 0xD800) << 10) + (character - 0xDC00);
+            highSurrogate_ = 0;
+        }
+        endSurrogatePair();
+        if (isHighSurrogate(character)) {
+            highSurrogate_ = character;
+            return;
+        }
+        text_ += utf8::encode(isLowSurrogate(character) ? utf8::replacementCharacter : character);
+    }
+
+    // A high surrogate that no low one follows stands for a character that was lost.
+    void endSurrogatePair() {
+        if (highSurrogate_ != 0) {
+            text_ += utf8::encode(utf8::replacementCharacter);
+            highSurrogate_ = 0;
         }
     }
 
@@ -159,6 +187,7 @@ class Reader {
     std::size_t at_ = 0;
     std::vector<Group> groups_;
     int pendingSkip_ = 0;
+    char32_t highSurrogate_ = 0; // waiting for its low surrogate
     std::string text_;
 };
 
@@ -168,4 +197,4 @@ std::string plainTextOfRtf(std::string_view rtf) {
     return Reader(rtf).run();
 }
 
-} // namespace rac::gui
+} // namespace rac
