@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path dataFolder = fs::path(__FILE__).parent_path() / "data";
+const fs::path dataFolder = RAC_CLI_TEST_DATA;
 
 std::string contentsOf(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
