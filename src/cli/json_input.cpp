@@ -35,6 +35,10 @@ long lineAt(std::string_view text, std::size_t byte) {
 
 // The length of the well-formed UTF-8 character at the start of the text, or 0.
 std::size_t characterLength(std::string_view text) {
+    // ASCII, nearly every character of a message, stands alone: no decoding, no allocation.
+    if (!text.empty() && static_cast<unsigned char>(text.front()) < 0x80) {
+        return 1;
+    }
     for (std::size_t length = 1; length <= std::min<std::size_t>(4, text.size()); ++length) {
         const auto decoded = utf8::decode(text.substr(0, length));
         if (decoded && decoded->size() == 1) {
