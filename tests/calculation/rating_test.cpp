@@ -40,32 +40,23 @@ TEST(RateRunAround, StartupPairWorkedByHand) {
     ASSERT_FALSE(run.ctx.CalcAbort);
     EXPECT_TRUE(run.sink.shown().empty());
     const RunAroundData& d = run.ctx.data;
-    struct Row {
-        const char* name;
-        double actual, expected;
-    };
-    const Row rows[] = {
-        {"Effectiveness", d.Effectiveness, 0.52000028},
-        {"Duty", d.Duty, 31.460016},
-        {"DBSupplyOff", d.DBSupplyOff, 10.400005},
-        {"DBExtractOff", d.DBExtractOff, 9.5999947},
-        {"FluidT1", d.FluidT1, 6.4319963},
-        {"FluidT2", d.FluidT2, 13.568004},
-        {"FluidFlowRate", d.FluidFlowRate, 1.0526412},
-        {"DutyWattsSupply", d.DutyWattsSupply, 31460.016},
-        {"Supply.RequiredEff", d.Supply.RequiredEff, 0.76650959},
-        {"Supply.AchievedEff", d.Supply.AchievedEff, 0.77104717},
-        {"Extract.RequiredEff", d.Extract.RequiredEff, 0.76650959},
-        {"Extract.AchievedEff", d.Extract.AchievedEff, 0.77364457},
-        {"Supply.ActualFluidPD", d.Supply.ActualFluidPD, 29.55846},
-        {"Extract.ActualFluidPD", d.Extract.ActualFluidPD, 29.55846},
-        {"Supply.AirPD", d.Supply.AirPD, 213.53238},
-        {"Extract.AirPD", d.Extract.AirPD, 217.93225},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        expectNear(row.actual, row.expected, 1e-5);
-    }
+    expectNear({{"Effectiveness", d.Effectiveness, 0.52000028},
+                {"Duty", d.Duty, 31.460016},
+                {"DBSupplyOff", d.DBSupplyOff, 10.400005},
+                {"DBExtractOff", d.DBExtractOff, 9.5999947},
+                {"FluidT1", d.FluidT1, 6.4319963},
+                {"FluidT2", d.FluidT2, 13.568004},
+                {"FluidFlowRate", d.FluidFlowRate, 1.0526412},
+                {"DutyWattsSupply", d.DutyWattsSupply, 31460.016},
+                {"Supply.RequiredEff", d.Supply.RequiredEff, 0.76650959},
+                {"Supply.AchievedEff", d.Supply.AchievedEff, 0.77104717},
+                {"Extract.RequiredEff", d.Extract.RequiredEff, 0.76650959},
+                {"Extract.AchievedEff", d.Extract.AchievedEff, 0.77364457},
+                {"Supply.ActualFluidPD", d.Supply.ActualFluidPD, 29.55846},
+                {"Extract.ActualFluidPD", d.Extract.ActualFluidPD, 29.55846},
+                {"Supply.AirPD", d.Supply.AirPD, 213.53238},
+                {"Extract.AirPD", d.Extract.AirPD, 217.93225}},
+               1e-5);
     EXPECT_EQ(d.Supply.CoilCode, "12WH10.8-26Tx1000");
     EXPECT_EQ(d.Supply.ConnectionSize, "1¼ inch");
 }

@@ -254,33 +254,24 @@ TEST(CompleteCoil, RatedByHand) {
     CalcEffectiveness(coil);
     CalcFluidPressureDrop(coil);
 
-    struct Row {
-        const char* name;
-        double actual, expected;
-    };
-    const Row rows[] = {
-        {"FinThickness (not thin at 10 FPI)", coil.FinThickness, 0.00015},
-        {"AirPDPerRow", coil.AirPDPerRow, 26.973991},
-        {"CoilAirPD", coil.CoilAirPD, 107.89597},
-        {"TotalAirPD", coil.TotalAirPD, 139.14597},
-        {"FinCount", coil.FinCount, 394},
-        {"BareTubeAreaPerRow", coil.BareTubeAreaPerRow, 0.94482541},
-        {"FinAreaPerRow", coil.FinAreaPerRow, 23.206213},
-        {"OutsideAreaPerRow", coil.OutsideAreaPerRow, 24.151039},
-        {"AreaRatio", coil.AreaRatio, 25.723791},
-        {"FluidReynolds", coil.FluidReynolds, 8520.9727},
-        {"FluidNusselt", coil.FluidNusselt, 57.037434},
-        {"FluidResistance", coil.FluidResistance, 0.0086441357},
-        {"OverallU", coil.OverallU, 39.118706},
-        {"NTU", coil.NTU, 1.2568067},
-        {"Effectiveness", coil.Effectiveness, 0.60108697},
-        {"HeaderPD", coil.HeaderPD, 7198.5845},
-        {"FluidPD", coil.FluidPD, 16.227121},
-    };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.name);
-        expectNear(row.actual, row.expected, 1e-6);
-    }
+    expectNear({{"FinThickness (not thin at 10 FPI)", coil.FinThickness, 0.00015},
+                {"AirPDPerRow", coil.AirPDPerRow, 26.973991},
+                {"CoilAirPD", coil.CoilAirPD, 107.89597},
+                {"TotalAirPD", coil.TotalAirPD, 139.14597},
+                {"FinCount", coil.FinCount, 394},
+                {"BareTubeAreaPerRow", coil.BareTubeAreaPerRow, 0.94482541},
+                {"FinAreaPerRow", coil.FinAreaPerRow, 23.206213},
+                {"OutsideAreaPerRow", coil.OutsideAreaPerRow, 24.151039},
+                {"AreaRatio", coil.AreaRatio, 25.723791},
+                {"FluidReynolds", coil.FluidReynolds, 8520.9727},
+                {"FluidNusselt", coil.FluidNusselt, 57.037434},
+                {"FluidResistance", coil.FluidResistance, 0.0086441357},
+                {"OverallU", coil.OverallU, 39.118706},
+                {"NTU", coil.NTU, 1.2568067},
+                {"Effectiveness", coil.Effectiveness, 0.60108697},
+                {"HeaderPD", coil.HeaderPD, 7198.5845},
+                {"FluidPD", coil.FluidPD, 16.227121}},
+               1e-6);
     EXPECT_EQ(coil.HeaderSizeIndex, 3);
     EXPECT_EQ(coil.Headers, 1);
 }
