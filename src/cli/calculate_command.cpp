@@ -28,8 +28,13 @@ std::string located(long line, std::string_view problem) {
 } // namespace
 
 int runCalculate(std::istream& in, std::ostream& out, std::ostream& err, const Launcher& launch) {
-    RecordReader records(in);
     CalculateSession session(launch);
+    return runCalculateBatch(in, out, err, session);
+}
+
+int runCalculateBatch(std::istream& in, std::ostream& out, std::ostream& err,
+                      CalculateSession& session) {
+    RecordReader records(in);
     bool failed = false;
     while (const auto record = records.next()) {
         std::string error;

@@ -7,10 +7,17 @@
 
 namespace rac::cli {
 
+class CalculateSession;
+
 // `rac-cli calculate`: answers each request of the input with one JSON line on out, flushed at
 // once, each on the program as it stands after start-up (one CalculateSession). A request that
-// cannot be run gets {"error": "line N:
-// ..."} and the same text on err, and the batch goes on. Returns 0, or 2 when any request failed.
+// cannot be run gets {"error": "line N: ..."} and the same text on err, and the batch goes on.
+// Returns 0, or 2 when any request failed.
 int runCalculate(std::istream& in, std::ostream& out, std::ostream& err, const Launcher& launch);
+
+// The same on a session kept from earlier batches, so that a caller running many batches (the
+// fuzzer) launches the program once instead of once a batch.
+int runCalculateBatch(std::istream& in, std::ostream& out, std::ostream& err,
+                      CalculateSession& session);
 
 } // namespace rac::cli

@@ -127,9 +127,15 @@ std::string printable(std::string_view text, std::size_t limit) {
     std::string shown;
     std::size_t at = 0;
     while (at < text.size() && at < limit) {
-        const std::size_t length = characterLength(text.substr(at));
         const auto byte = static_cast<unsigned char>(text[at]);
-        if (length == 0 || (length == 1 && (byte < 0x20 || byte == 0x7F))) {
+        if (byte >= 0x20 && byte < 0x7F) { // nearly every character of a message: no decoding
+            shown += text[at];
+            ++at;
+            continue;
+        }
+        // An ASCII control character, or the first byte of a longer UTF-8 character.
+        const std::size_t length = byte < 0x80 ? 0 : characterLength(text.substr(at));
+        if (length == 0) {
             shown += replacement;
             ++at;
         } else {

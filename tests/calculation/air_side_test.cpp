@@ -46,7 +46,7 @@ TEST(TargetAirSide, AirOffCoolingTakesBothMidpoints) {
     EXPECT_FLOAT_EQ(d.DBExtractOff, 27.0f);
     EXPECT_FLOAT_EQ(d.FluidT1, 28.5f);
     EXPECT_FLOAT_EQ(d.FluidT2, 25.5f);
-    EXPECT_LT(d.Duty, 0.0f); // the supply air is cooled
+    EXPECT_FLOAT_EQ(d.Duty, -9.075f); // cooled: -6 K x 2.5 m3/s x 1.21 x 0.5
 }
 
 TEST(TargetAirSide, DutyTargetCoolingNegatesTheDuty) {

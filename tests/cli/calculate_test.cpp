@@ -131,6 +131,9 @@ TEST(Calculate, HostileInputGivesAnErrorLine) {
         {"invalid UTF-8", "{\"mode\": \"Sel\xC3\x28\"}",
          "malformed JSON: syntax error while parsing value - invalid string: ill-formed UTF-8 "
          "byte; last read: '\"Sel\xEF\xBF\xBD('"},
+        {"DEL byte", "{\"mode\": \x7F}",
+         "malformed JSON: syntax error while parsing value - invalid literal; last read: "
+         "'\"mode\": \xEF\xBF\xBD'"},
         {"NUL byte", std::string("{\"mode\": \"\0\"}", 13),
          "malformed JSON: syntax error while parsing value - invalid string: control character "
          "U+0000 (NUL) must be escaped to \\u0000; last read: '\"<U+0000>'"},

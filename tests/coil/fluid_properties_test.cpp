@@ -1,11 +1,14 @@
 #include "coil/fluid_properties.h"
 #include "foundation/messages.h"
+#include "support/compare.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 namespace rac::coil {
 namespace {
+
+using test::expectNear;
 
 // A value no property can take, to see which fields the dispatcher wrote.
 constexpr float kUntouched = -12345.0f;
@@ -31,7 +34,8 @@ struct Dispatch {
 };
 
 // Published check values of the correlations in the units the coil holds (viscosity mPa s, specific
-// heat J/(kg K)), each to half a unit of its last printed digit. 0 % is water whatever the kind.
+// heat J/(kg K)), each to half a unit of its last printed digit: one row for each way through the
+// dispatcher. 0 % is water whatever the kind.
 TEST(CalcFluidProperties, ReferenceTableInCoilUnits) {
     struct Row {
         const char *name, *glycolSelect;
@@ -43,8 +47,6 @@ TEST(CalcFluidProperties, ReferenceTableInCoilUnits) {
         {"water (EGS 0 %) 20 C", "EGS", 0, 20, 998.52, 4192.5, 0.6036, 1.0045},
         {"water (PGS 0 %) 5 C", "PGS", 0, 5, 999.46, 4188.8, 0.5782, 1.5189},
         {"EGS 5 C 30 %", "EGS", 30, 5, 1049.87, 3598.3, 0.4379, 3.4947},
-        {"EGS 20 C 20 %", "EGS", 20, 20, 1029.33, 3809.0, 0.4991, 1.6133},
-        {"PGS 5 C 30 %", "PGS", 30, 5, 1033.73, 3794.8, 0.4306, 5.8311},
         {"PGS 20 C 20 %", "PGS", 20, 20, 1018.30, 3961.2, 0.4938, 1.9818},
     };
     for (const Row& row : rows) {
@@ -59,7 +61,8 @@ TEST(CalcFluidProperties, ReferenceTableInCoilUnits) {
     }
 }
 
-// The glycol viscosity range [-10, 25] C decides; pure water is never refused.
+// The glycol viscosity range [-10, 25] C decides (its ends are the viscosity functions' own
+// tests); pure water is never refused.
 TEST(CalcFluidProperties, GlycolRefusedOutsideItsViscosityRange) {
     struct Row {
         const char *name, *glycolSelect;
@@ -69,14 +72,9 @@ TEST(CalcFluidProperties, GlycolRefusedOutsideItsViscosityRange) {
     };
     const Row rows[] = {
         {"EGS at 25 C", "EGS", 30, 25, false},
-        {"EGS at -10 C", "EGS", 30, -10, false},
         {"EGS at 25.01 C", "EGS", 30, 25.01, true},
-        {"EGS at -10.01 C", "EGS", 30, -10.01, true},
-        {"PGS at 25 C", "PGS", 40, 25, false},
-        {"PGS at -10 C", "PGS", 40, -10, false},
-        {"PGS at 25.01 C", "PGS", 40, 25.01, true},
         {"PGS at -10.01 C", "PGS", 40, -10.01, true},
-        {"PGS at 60 C", "PGS", 0.5f, 60, true},
+        {"PGS 0.5 % at 60 C", "PGS", 0.5f, 60, true},
         {"water (EGS 0 %) at 60 C", "EGS", 0, 60, false},
         {"water (PGS 0 %) at 60 C", "PGS", 0, 60, false},
         {"water (PGS 0 %) at -15 C", "PGS", 0, -15, false},
@@ -108,11 +106,10 @@ TEST(CalcFluidProperties, RefusalShowsGlycolMessageAndStillSetsTheOtherPropertie
     EXPECT_TRUE(run.status.CalcAbort);
 
     EXPECT_EQ(run.coil.FluidViscosity, 0.0f);
-    // Just above 25 C the other properties are those of 25 C to within their own slope.
-    const Dispatch at25("EGS", 30, 25);
-    EXPECT_NEAR(run.coil.FluidDensity, at25.coil.FluidDensity, 0.01);
-    EXPECT_NEAR(run.coil.FluidSpecificHeat, at25.coil.FluidSpecificHeat, 0.1);
-    EXPECT_NEAR(run.coil.FluidConductivity, at25.coil.FluidConductivity, 0.0001);
+    // EGS 30 % at 25.01 C, worked by hand.
+    expectNear(run.coil.FluidDensity, 1042.8511, 1e-6);
+    expectNear(run.coil.FluidSpecificHeat, 3654.8953, 1e-6);
+    expectNear(run.coil.FluidConductivity, 0.46126303, 1e-6);
 }
 
 // Selection and rating each call the dispatcher once per coil calculation: every call decides

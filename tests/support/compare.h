@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <gtest/gtest.h>
+#include <initializer_list>
 #include <iomanip>
 
 // Comparison of computed quantities with hand-checked values to a relative tolerance.
@@ -23,6 +24,20 @@ inline ::testing::AssertionResult isNear(double actual, double expected, double 
 
 inline void expectNear(double actual, double expected, double relTol) {
     EXPECT_TRUE(isNear(actual, expected, relTol));
+}
+
+// A computed quantity, named for the failure message, beside the value worked out by hand.
+struct Worked {
+    const char* name;
+    double actual;
+    double expected;
+};
+
+inline void expectNear(std::initializer_list<Worked> values, double relTol) {
+    for (const Worked& value : values) {
+        SCOPED_TRACE(value.name);
+        expectNear(value.actual, value.expected, relTol);
+    }
 }
 
 } // namespace rac::test
