@@ -92,6 +92,16 @@ std::u32string typedCharacters(const QKeyEvent& key) {
     return typed;
 }
 
+// The widget itself or one of its own windows, such as a list's open popup.
+bool within(const QWidget* widget, const QWidget* descendant) {
+    for (const QWidget* w = descendant; w != nullptr; w = w->parentWidget()) {
+        if (w == widget) {
+            return true;
+        }
+    }
+    return false;
+}
+
 QLineEdit* lineEditOf(QObject& object) {
     if (auto* edit = qobject_cast<QLineEdit*>(&object)) {
         return edit;
@@ -381,8 +391,13 @@ bool FormBinding::focusChanged(Control& control, QEvent& event) {
     if (!byPerson(reason) || form_.focus() != &control) {
         return false;
     }
+    QWidget* now = QApplication::focusWidget();
+    // An open popup holds the focus while the person is still choosing in the field.
+    if (within(widgetOf(control), now)) {
+        return false;
+    }
     // Moving to another of the form's fields: that field's FocusIn moves the form's focus.
-    const Control* next = controlOf_.value(QApplication::focusWidget(), nullptr);
+    const Control* next = controlOf_.value(now, nullptr);
     if (next == nullptr || !platform::takesFocus(next->kind())) {
         act(control, [&] { user::leave(form_, control.name()); });
     }

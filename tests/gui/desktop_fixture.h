@@ -1,0 +1,72 @@
+#pragma once
+
+// The program on the offscreen desktop, opened as a person opens it, and the ways a person reaches
+// its widgets: mouse clicks, list picks from the popup and key presses.
+#include "gui/desktop.h"
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace rac::gui::testing_support {
+
+// Opens a list's popup with the mouse and clicks the item with the given text; false when the
+// popup did not open, has no such item or did not close on the click.
+inline bool pickWithMouse(QComboBox& list, const QString& text) {
+    QTest::mouseClick(&list, Qt::LeftButton);
+    QAbstractItemView* view = list.view();
+    if (!QTest::qWaitFor([view] { return view->isVisible(); })) {
+        return false;
+    }
+    const int row = list.findText(text, Qt::MatchExactly);
+    if (row < 0) {
+        return false;
+    }
+    // The pointer travels to the item first: a release where the popup opened is no pick.
+    const QPoint item = view->visualRect(view->model()->index(row, list.modelColumn())).center();
+    QTest::mouseMove(view->viewport(), item);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item);
+    return QTest::qWaitFor([view] { return !view->isVisible(); });
+}
+
+class DesktopStart : public ::testing::Test {
+  protected:
+    QWidget& main() {
+        QWidget* window = desktop.window("frmMain");
+        EXPECT_NE(window, nullptr);
+        return *window;
+    }
+    template <typename Widget> Widget& widget(const char* name) {
+        auto* found = main().findChild<Widget*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return *found;
+    }
+    platform::Form& form() { return *desktop.application().form("frmMain"); }
+    // What the screen itself holds, whatever the widget shows.
+    const std::string& model(const char* name) { return form().at(name).text(); }
+    // What the widget shows.
+    std::string text(const char* name) {
+        if (auto* edit = main().findChild<QLineEdit*>(name)) {
+            return edit->text().toStdString();
+        }
+        auto* combo = main().findChild<QComboBox*>(name);
+        return combo == nullptr ? "<none>" : combo->currentText().toStdString();
+    }
+    void openMain() {
+        desktop.startWithSplash();
+        QWidget* splash = desktop.window("frmSplash");
+        ASSERT_NE(splash, nullptr);
+        ASSERT_TRUE(splash->isVisible());
+        QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(10, 10));
+        QApplication::setActiveWindow(&main());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&main()));
+    }
+
+    Desktop desktop;
+};
+
+} // namespace rac::gui::testing_support
