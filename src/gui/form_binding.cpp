@@ -67,6 +67,12 @@ bool passive(ControlKind kind) {
            kind == ControlKind::ProgressBar;
 }
 
+// Kinds that look like boxes to type or pick in.
+bool entryKind(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::List ||
+           kind == ControlKind::EditableList;
+}
+
 bool byPerson(Qt::FocusReason reason) {
     return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
            reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason ||
@@ -404,6 +410,19 @@ bool FormBinding::focusChanged(Control& control, QEvent& event) {
     return false;
 }
 
+// The person has left the field they were in, though the box they pressed takes no focus: what
+// they type next must not land in the field they left.
+void FormBinding::pressedOnDisabled() {
+    if (Control* left = form_.focus()) {
+        act(*left, [&] { user::leave(form_, left->name()); });
+    }
+    QWidget* focused = QApplication::focusWidget();
+    if (form_.focus() == nullptr && focused != nullptr && focused->window() == &window_) {
+        const Applying applying(applying_);
+        focused->clearFocus();
+    }
+}
+
 bool FormBinding::clicked(Control& control, QEvent& event) {
     const auto& mouse = static_cast<QMouseEvent&>(event);
     auto* widget = qobject_cast<QWidget*>(objectOf(control));
@@ -475,6 +494,12 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
         return focusChanged(*control, *event);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        if (auto* widget = qobject_cast<QWidget*>(watched);
+            widget && !widget->isEnabled() && entryKind(control->kind())) {
+            pressedOnDisabled();
+            return false;
+        }
+        return lockedPicks;
     case QEvent::Wheel:
         return lockedPicks;
     case QEvent::MouseButtonRelease:

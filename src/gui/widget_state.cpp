@@ -25,24 +25,33 @@ namespace {
 
 constexpr const char* lockedProperty = "racLocked";
 
+// The colour groups of a widget that can be used; a disabled one keeps the style's greyed look, so
+// that it never passes for an entry.
+constexpr QPalette::ColorGroup kUsableGroups[] = {QPalette::Active, QPalette::Inactive};
+
 // Entry fields show the control's colours: white on black text as an entry, black with white text
 // as a result.
 void applyFieldColours(QWidget& widget, const Control& control) {
     QPalette palette = widget.palette();
     const QColor back = toQt(control.backColour());
     const QColor fore = toQt(control.foreColour());
-    palette.setColor(QPalette::Base, back);
-    palette.setColor(QPalette::Text, fore);
-    palette.setColor(QPalette::Button, back);
-    palette.setColor(QPalette::ButtonText, fore);
-    palette.setColor(QPalette::Highlight, fore == QColor(Qt::white) ? QColor(0x2f, 0x6f, 0xb4)
-                                                                    : palette.highlight().color());
+    for (const QPalette::ColorGroup group : kUsableGroups) {
+        palette.setColor(group, QPalette::Base, back);
+        palette.setColor(group, QPalette::Text, fore);
+        palette.setColor(group, QPalette::Button, back);
+        palette.setColor(group, QPalette::ButtonText, fore);
+        if (fore == QColor(Qt::white)) {
+            palette.setColor(group, QPalette::Highlight, QColor(0x2f, 0x6f, 0xb4));
+        }
+    }
     widget.setPalette(palette);
 }
 
 void applyTextColour(QWidget& widget, const Control& control) {
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, toQt(control.foreColour()));
+    for (const QPalette::ColorGroup group : kUsableGroups) {
+        palette.setColor(group, QPalette::WindowText, toQt(control.foreColour()));
+    }
     widget.setPalette(palette);
 }
 
