@@ -6,6 +6,7 @@
 #include "gui/icons.h"
 #include "gui/qt_text.h"
 #include "gui/schematic_view.h"
+#include "gui/widget_state.h"
 #include "mainscreen/main_layout.h"
 
 #include <QAction>
@@ -254,11 +255,18 @@ QWidget* MainWindow::commands(FormWidgets& widgets) {
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     row->addStretch();
-    const std::pair<const char*, const char*> buttons[] = {
-        {"cmdCalculate", "calculate"}, {"cmdCosting", "costing"}, {"cmdPrint", "print-summary"}};
-    for (const auto& [name, iconName] : buttons) {
+    struct Command {
+        const char* name;
+        const char* icon;
+        char mnemonic;
+    };
+    const Command buttons[] = {{"cmdCalculate", "calculate", 'C'},
+                               {"cmdCosting", "costing", 'o'},
+                               {"cmdPrint", "print-summary", 'P'}};
+    for (const auto& [name, iconName, mnemonic] : buttons) {
         auto* button = widgets.take<QPushButton>(name);
         button->setIcon(icon(QString::fromLatin1(iconName)));
+        setMnemonic(*button, QLatin1Char(mnemonic));
         button->setMinimumWidth(
             button->fontMetrics().horizontalAdvance(QStringLiteral("Calculate")) + 48);
         row->addWidget(button);
@@ -294,15 +302,24 @@ void MainWindow::chainTabOrder() {
     }
 }
 
+// Calculate from anywhere in the window without reaching for the mouse; the menu entries show the
+// keys of the usual commands.
 void MainWindow::addShortcuts() {
-    // The captions carry no mnemonic for Calculate, and F1 is where a person looks for help.
     if (auto* calculate = findChild<QPushButton*>(QStringLiteral("cmdCalculate"))) {
-        connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_C), this), &QShortcut::activated,
-                calculate, [calculate] { calculate->animateClick(); });
+        auto* run = new QShortcut(this);
+        run->setKeys({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                      QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+        connect(run, &QShortcut::activated, calculate, &QPushButton::click);
     }
-    if (auto* help = findChild<QAction*>(QStringLiteral("mnuRACHelp"))) {
-        connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, help,
-                &QAction::trigger);
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"mnuRACHelp", QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& [name, key] : keys) {
+        if (auto* entry = findChild<QAction*>(QString::fromLatin1(name))) {
+            entry->setShortcut(key);
+        }
     }
 }
 

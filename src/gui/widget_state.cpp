@@ -24,6 +24,20 @@ using platform::Property;
 namespace {
 
 constexpr const char* lockedProperty = "racLocked";
+constexpr const char* mnemonicProperty = "racMnemonic";
+
+// The caption with the window's mnemonic marked before the letter's first appearance; a caption
+// that marks its own keeps it.
+QString withMnemonic(const QObject& object, QString caption) {
+    const QChar letter = object.property(mnemonicProperty).toChar();
+    if (letter.isNull() || caption.contains(QLatin1Char('&'))) {
+        return caption;
+    }
+    if (const qsizetype at = caption.indexOf(letter, 0, Qt::CaseInsensitive); at >= 0) {
+        caption.insert(at, QLatin1Char('&'));
+    }
+    return caption;
+}
 
 // The colour groups of a widget that can be used; a disabled one keeps the style's greyed look, so
 // that it never passes for an entry.
@@ -116,7 +130,7 @@ void applyText(QObject& object, const Control& control) {
 }
 
 void applyCaption(QObject& object, const Control& control) {
-    const QString caption = toQt(control.caption());
+    const QString caption = withMnemonic(object, toQt(control.caption()));
     if (auto* button = qobject_cast<QAbstractButton*>(&object)) {
         button->setText(caption);
     } else if (auto* label = qobject_cast<QLabel*>(&object)) {
@@ -245,6 +259,10 @@ void applyAllProperties(QObject& object, const Control& control) {
     for (const Property property : ofAnyControl) {
         applyProperty(object, control, property);
     }
+}
+
+void setMnemonic(QObject& object, QChar letter) {
+    object.setProperty(mnemonicProperty, letter);
 }
 
 bool lockedList(const QObject& object) {

@@ -2,6 +2,7 @@
 #include "desktop_fixture.h"
 
 #include <QAction>
+#include <QPushButton>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -30,6 +31,55 @@ TEST_F(Keyboard, RatingMovesTheFocusFromTheTargetToTheFirstEntry) {
     QTest::keyClicks(static_cast<QWidget*>(nullptr), "5");
     EXPECT_EQ(model("txtDBSupplyOn"), "05");
     EXPECT_EQ(text("txtDuty"), "");
+}
+
+TEST_F(Keyboard, ButtonMnemonicsAreShownAndAltCCalculates) {
+    openMain();
+    const std::pair<const char*, const char*> captions[] = {
+        {"cmdCalculate", "&Calculate"}, {"cmdCosting", "C&osting"}, {"cmdPrint", "&Print"}};
+    for (const auto& [name, caption] : captions) {
+        EXPECT_EQ(widget<QPushButton>(name).text(), caption);
+    }
+    EXPECT_EQ(form().at("cmdCalculate").caption(), "Calculate"); // the form's own caption
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_C, Qt::AltModifier);
+    EXPECT_TRUE(QTest::qWaitFor([this] { return text("txtEffectiveness") == "50"; }));
+    EXPECT_TRUE(widget<QPushButton>("cmdCosting").isEnabled());
+}
+
+TEST_F(Keyboard, CalculateKeysWorkFromInsideAnEntry) {
+    openMain();
+    auto& glycol = widget<QLineEdit>("txtGlycol");
+    const std::pair<const char*, QKeyCombination> keys[] = {
+        {"F5", QKeyCombination(Qt::Key_F5)},
+        {"Ctrl+Return", QKeyCombination(Qt::ControlModifier, Qt::Key_Return)},
+        {"Ctrl+Enter on the keypad",
+         QKeyCombination(Qt::ControlModifier | Qt::KeypadModifier, Qt::Key_Enter)},
+    };
+    for (const auto& [name, key] : keys) {
+        SCOPED_TRACE(name);
+        QTest::mouseClick(&glycol, Qt::LeftButton);
+        // Retyping the glycol is an input change: it withdraws the results.
+        for (const Qt::Key typed : {Qt::Key_End, Qt::Key_Backspace, Qt::Key_0}) {
+            QTest::keyClick(static_cast<QWidget*>(nullptr), typed);
+        }
+        ASSERT_EQ(text("txtEffectiveness"), "");
+        QTest::keyClick(static_cast<QWidget*>(nullptr), key.key(), key.keyboardModifiers());
+        EXPECT_EQ(text("txtEffectiveness"), "50");
+        EXPECT_EQ(model("txtGlycol"), "0"); // the key typed nothing
+    }
+}
+
+TEST_F(Keyboard, MenusShowTheirShortcutsAndF1OpensTheHelp) {
+    openMain();
+    const std::pair<const char*, const char*> shortcuts[] = {
+        {"mnuPrint", "Ctrl+P"}, {"mnuExit", "Ctrl+Q"}, {"mnuRACHelp", "F1"}};
+    for (const auto& [name, keys] : shortcuts) {
+        EXPECT_EQ(widget<QAction>(name).shortcut().toString().toStdString(), keys) << name;
+    }
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_F1);
+    ASSERT_NE(desktop.help().window(), nullptr);
+    EXPECT_TRUE(desktop.help().window()->isVisible());
+    EXPECT_EQ(desktop.help().window()->currentPage(), "index.html");
 }
 
 } // namespace
