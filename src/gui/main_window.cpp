@@ -19,8 +19,11 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <string>
@@ -53,18 +56,46 @@ MainWindow::MainWindow(platform::Form& form) {
     FormWidgets widgets(form, *this);
     buildBars(widgets);
 
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
+    auto* screen = new QWidget;
+    auto* layout = new QVBoxLayout(screen);
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setSpacing(8);
     layout->addWidget(buildAirAndSchematic(widgets));
     layout->addWidget(buildCoilsAndFluid(widgets));
-    setCentralWidget(central);
+    setCentralWidget(scrolled(*screen));
 
     unplaced_ = widgets.untaken();
     binding_ = new FormBinding(form, *this);
     chainTabOrder();
     addShortcuts();
+    resize(openingSize(*screen));
+}
+
+// On a small screen the fields scroll into view; on a large one the screen keeps its natural
+// size, centred, rather than stretching its fields across the window.
+QScrollArea* MainWindow::scrolled(QWidget& screen) {
+    auto* holder = new QWidget;
+    auto* centred = new QVBoxLayout(holder);
+    centred->setContentsMargins(0, 0, 0, 0);
+    centred->addWidget(&screen, 0, Qt::AlignHCenter | Qt::AlignTop);
+    auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("frmMainScroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(holder);
+    return area;
+}
+
+// The whole screen without scrolling where the desktop has room for it.
+QSize MainWindow::openingSize(const QWidget& screen) const {
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
+                     findChild<QToolBar*>(QStringLiteral("Toolbar1"))->sizeHint().height();
+    const QSize wanted = screen.sizeHint() + QSize(scrollBar, bars + scrollBar);
+    // Room for the window frame, which the window system adds around this size.
+    const int frame = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+    const QSize room = this->screen()->availableGeometry().size() - QSize(frame, frame);
+    return wanted.boundedTo(room);
 }
 
 void MainWindow::buildBars(FormWidgets& widgets) {
@@ -196,7 +227,11 @@ QGroupBox* MainWindow::coilFrame(FormWidgets& widgets, std::string_view side) {
     int row = 0;
     addRow(*grid, row++, *take("lblCoilCode"), *take("txtCoilCode"), 2);
     addRow(*grid, row++, *take("lblTubeDiameter"), *take("cmbTubeDiameter"));
-    addRow(*grid, row++, *take("lblFinMatType"), *take("cmbFinMatType"), 2);
+    // Every fin type readable whole, the longest included, however narrow the window.
+    auto* finType = widgets.take<QComboBox>(named("cmbFinMatType", side));
+    finType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    finType->setSizePolicy(QSizePolicy::Minimum, finType->sizePolicy().verticalPolicy());
+    addRow(*grid, row++, *take("lblFinMatType"), *finType, 2);
     addRow(*grid, row++, *take("lblTubesHigh"), *number("txtTubesHigh"));
     addRow(*grid, row++, *take("lblFinnedHeight"), *number("txtFinnedHeight"));
     addRow(*grid, row++, *take("lblFinnedLength"), *number("txtFinnedLength"));

@@ -8,6 +8,7 @@
 #include <vector>
 
 class QGroupBox;
+class QScrollArea;
 class QWidget;
 
 namespace rac::gui {
@@ -28,6 +29,8 @@ class MainWindow final : public QMainWindow {
     const std::vector<std::string>& unplaced() const { return unplaced_; }
 
   private:
+    QScrollArea* scrolled(QWidget& screen);
+    QSize openingSize(const QWidget& screen) const;
     void buildBars(FormWidgets& widgets);
     QWidget* buildAirAndSchematic(FormWidgets& widgets);
     QWidget* buildCoilsAndFluid(FormWidgets& widgets);
