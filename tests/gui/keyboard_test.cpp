@@ -82,5 +82,17 @@ TEST_F(Keyboard, MenusShowTheirShortcutsAndF1OpensTheHelp) {
     EXPECT_EQ(desktop.help().window()->currentPage(), "index.html");
 }
 
+TEST_F(Keyboard, TabSkipsResultsButStopsAtTheRowsOfASelection) {
+    openMain();
+    QTest::mouseClick(&widget<QLineEdit>("txtNumberSectionsSupply"), Qt::LeftButton);
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+    ASSERT_EQ(form().focus(), &form().at("txtNumberRowsSupply"));
+    QTest::keyClicks(static_cast<QWidget*>(nullptr), "6");
+    EXPECT_EQ(model("txtNumberRowsSupply"), "6"); // editable, though shown as a result
+    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+    // Past the connection size and air pressure drop, results of the selection.
+    EXPECT_EQ(form().focus(), &form().at("cmbTubeDiameterExtract"));
+}
+
 } // namespace
 } // namespace rac::gui::testing_support
