@@ -5,7 +5,6 @@
 #include "gui/message_sink.h"
 #include "gui/rtf_text.h"
 #include "gui/settings_store.h"
-#include "gui/system_info_tool.h"
 #include "gui/window_printer.h"
 #include "platform/form.h"
 #include "platform/platform_error.h"
@@ -208,10 +207,6 @@ TEST(MessageBoxes, LookAsTheMessageAsksAndHelpOpensAtItsContext) {
     sink.show(nonStandard);
     ASSERT_EQ(help.requests().size(), 1u); // OK opens nothing
     EXPECT_EQ(help.requests().front(), platform::helpAtContext("zylrac.hlp", 1));
-}
-
-TEST(DesktopSystemInfo, NoToolOnThePathIsReported) {
-    EXPECT_FALSE(DesktopSystemInfo({"no-such-system-information-tool"}).start());
 }
 
 } // namespace
