@@ -3,8 +3,8 @@
 // The program on the offscreen desktop, opened as a person opens it, and the ways a person reaches
 // its widgets: mouse clicks, list picks from the popup and key presses.
 #include "gui/desktop.h"
+#include "list_popup.h"
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -13,25 +13,6 @@
 #include <string>
 
 namespace rac::gui::testing_support {
-
-// Opens a list's popup with the mouse and clicks the item with the given text; false when the
-// popup did not open, has no such item or did not close on the click.
-inline bool pickWithMouse(QComboBox& list, const QString& text) {
-    QTest::mouseClick(&list, Qt::LeftButton);
-    QAbstractItemView* view = list.view();
-    if (!QTest::qWaitFor([view] { return view->isVisible(); })) {
-        return false;
-    }
-    const int row = list.findText(text, Qt::MatchExactly);
-    if (row < 0) {
-        return false;
-    }
-    // The pointer travels to the item first: a release where the popup opened is no pick.
-    const QPoint item = view->visualRect(view->model()->index(row, list.modelColumn())).center();
-    QTest::mouseMove(view->viewport(), item);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, item);
-    return QTest::qWaitFor([view] { return !view->isVisible(); });
-}
 
 class DesktopStart : public ::testing::Test {
   protected:

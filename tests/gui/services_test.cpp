@@ -16,7 +16,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace rac::gui {
@@ -194,12 +194,20 @@ TEST(MessageBoxes, LookAsTheMessageAsksAndHelpOpensAtItsContext) {
 
     platform::RecordingHelpViewer help;
     QtMessageSink sink(help);
+    // Runs once the message box's own event loop is going: waits for the box, then clicks.
     const auto press = [](QMessageBox::StandardButton which) {
-        QTimer::singleShot(50, [which] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                box->button(which)->click();
-            }
-        });
+        QMetaObject::invokeMethod(
+            qApp,
+            [which] {
+                QMessageBox* box = nullptr;
+                if (QTest::qWaitFor([&box] {
+                        box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                        return box != nullptr && box->isVisible();
+                    })) {
+                    QTest::mouseClick(box->button(which), Qt::LeftButton);
+                }
+            },
+            Qt::QueuedConnection);
     };
     press(QMessageBox::Help);
     sink.show(nonStandard);
