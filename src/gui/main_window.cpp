@@ -1,5 +1,6 @@
 #include "gui/main_window.h"
 
+#include "coil/catalogue.h"
 #include "gui/field_layout.h"
 #include "gui/form_binding.h"
 #include "gui/form_widgets.h"
@@ -26,6 +27,8 @@
 #include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace rac::gui {
@@ -56,28 +59,36 @@ MainWindow::MainWindow(platform::Form& form) {
     FormWidgets widgets(form, *this);
     buildBars(widgets);
 
-    auto* screen = new QWidget;
-    auto* layout = new QVBoxLayout(screen);
+    content_ = new QWidget;
+    auto* layout = new QVBoxLayout(content_);
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setSpacing(8);
     layout->addWidget(buildAirAndSchematic(widgets));
     layout->addWidget(buildCoilsAndFluid(widgets));
-    setCentralWidget(scrolled(*screen));
+    setCentralWidget(scrolled(*content_));
 
     unplaced_ = widgets.untaken();
     binding_ = new FormBinding(form, *this);
     chainTabOrder();
     addShortcuts();
-    resize(openingSize(*screen));
+}
+
+// Sized as it first shows, when its fields hold their texts and lists.
+void MainWindow::showEvent(QShowEvent* event) {
+    if (!opened_) {
+        opened_ = true;
+        resize(openingSize());
+    }
+    QMainWindow::showEvent(event);
 }
 
 // On a small screen the fields scroll into view; on a large one the screen keeps its natural
 // size, centred, rather than stretching its fields across the window.
-QScrollArea* MainWindow::scrolled(QWidget& screen) {
+QScrollArea* MainWindow::scrolled(QWidget& content) {
     auto* holder = new QWidget;
     auto* centred = new QVBoxLayout(holder);
     centred->setContentsMargins(0, 0, 0, 0);
-    centred->addWidget(&screen, 0, Qt::AlignHCenter | Qt::AlignTop);
+    centred->addWidget(&content, 0, Qt::AlignHCenter | Qt::AlignTop);
     auto* area = new QScrollArea(this);
     area->setObjectName(QStringLiteral("frmMainScroll"));
     area->setFrameShape(QFrame::NoFrame);
@@ -87,11 +98,11 @@ QScrollArea* MainWindow::scrolled(QWidget& screen) {
 }
 
 // The whole screen without scrolling where the desktop has room for it.
-QSize MainWindow::openingSize(const QWidget& screen) const {
+QSize MainWindow::openingSize() const {
     const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
                      findChild<QToolBar*>(QStringLiteral("Toolbar1"))->sizeHint().height();
-    const QSize wanted = screen.sizeHint() + QSize(scrollBar, bars + scrollBar);
+    const QSize wanted = content_->sizeHint() + QSize(scrollBar, bars + scrollBar);
     // Room for the window frame, which the window system adds around this size.
     const int frame = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
     const QSize room = this->screen()->availableGeometry().size() - QSize(frame, frame);
@@ -227,10 +238,11 @@ QGroupBox* MainWindow::coilFrame(FormWidgets& widgets, std::string_view side) {
     int row = 0;
     addRow(*grid, row++, *take("lblCoilCode"), *take("txtCoilCode"), 2);
     addRow(*grid, row++, *take("lblTubeDiameter"), *take("cmbTubeDiameter"));
-    // Every fin type readable whole, the longest included, however narrow the window.
+    // Every fin type readable whole, whatever the tube size and however narrow the window.
     auto* finType = widgets.take<QComboBox>(named("cmbFinMatType", side));
-    finType->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    finType->setSizePolicy(QSizePolicy::Minimum, finType->sizePolicy().verticalPolicy());
+    std::vector<std::string> finTypes = coil::finTypesOffered(coil::kTube12);
+    std::ranges::copy(coil::finTypesOffered(coil::kTube16), std::back_inserter(finTypes));
+    fitLongestItem(*finType, finTypes);
     addRow(*grid, row++, *take("lblFinMatType"), *finType, 2);
     addRow(*grid, row++, *take("lblTubesHigh"), *number("txtTubesHigh"));
     addRow(*grid, row++, *take("lblFinnedHeight"), *number("txtFinnedHeight"));
