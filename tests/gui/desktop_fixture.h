@@ -37,6 +37,11 @@ class DesktopStart : public ::testing::Test {
         auto* combo = main().findChild<QComboBox*>(name);
         return combo == nullptr ? "<none>" : combo->currentText().toStdString();
     }
+    // Keys go wherever the keyboard focus is, as a person's typing does.
+    static void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+    }
+    static void type(const char* keys) { QTest::keyClicks(static_cast<QWidget*>(nullptr), keys); }
     void openMain() {
         desktop.startWithSplash();
         QWidget* splash = desktop.window("frmSplash");

@@ -17,7 +17,7 @@ using HelpAndAbout = DesktopStart;
 
 TEST_F(HelpAndAbout, HelpTopicsAreListedWholeInANarrowWindow) {
     openMain();
-    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_F1);
+    press(Qt::Key_F1);
     HelpWindow* help = desktop.help().window();
     ASSERT_NE(help, nullptr);
     help->resize(500, 400);

@@ -27,8 +27,8 @@ TEST_F(Keyboard, RatingMovesTheFocusFromTheTargetToTheFirstEntry) {
     pressToolbarButton(2); // Rating: the duty becomes a result
     EXPECT_TRUE(widget<QLineEdit>("txtDBSupplyOn").hasFocus());
     EXPECT_EQ(form().focus(), &form().at("txtDBSupplyOn"));
-    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_End);
-    QTest::keyClicks(static_cast<QWidget*>(nullptr), "5");
+    press(Qt::Key_End);
+    type("5");
     EXPECT_EQ(model("txtDBSupplyOn"), "05");
     EXPECT_EQ(text("txtDuty"), "");
 }
@@ -41,7 +41,7 @@ TEST_F(Keyboard, ButtonMnemonicsAreShownAndAltCCalculates) {
         EXPECT_EQ(widget<QPushButton>(name).text(), caption);
     }
     EXPECT_EQ(form().at("cmdCalculate").caption(), "Calculate"); // the form's own caption
-    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_C, Qt::AltModifier);
+    press(Qt::Key_C, Qt::AltModifier);
     EXPECT_TRUE(QTest::qWaitFor([this] { return text("txtEffectiveness") == "50"; }));
     EXPECT_TRUE(widget<QPushButton>("cmdCosting").isEnabled());
 }
@@ -60,10 +60,10 @@ TEST_F(Keyboard, CalculateKeysWorkFromInsideAnEntry) {
         QTest::mouseClick(&glycol, Qt::LeftButton);
         // Retyping the glycol is an input change: it withdraws the results.
         for (const Qt::Key typed : {Qt::Key_End, Qt::Key_Backspace, Qt::Key_0}) {
-            QTest::keyClick(static_cast<QWidget*>(nullptr), typed);
+            press(typed);
         }
         ASSERT_EQ(text("txtEffectiveness"), "");
-        QTest::keyClick(static_cast<QWidget*>(nullptr), key.key(), key.keyboardModifiers());
+        press(key.key(), key.keyboardModifiers());
         EXPECT_EQ(text("txtEffectiveness"), "50");
         EXPECT_EQ(model("txtGlycol"), "0"); // the key typed nothing
     }
@@ -76,7 +76,7 @@ TEST_F(Keyboard, MenusShowTheirShortcutsAndF1OpensTheHelp) {
     for (const auto& [name, keys] : shortcuts) {
         EXPECT_EQ(widget<QAction>(name).shortcut().toString().toStdString(), keys) << name;
     }
-    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_F1);
+    press(Qt::Key_F1);
     ASSERT_NE(desktop.help().window(), nullptr);
     EXPECT_TRUE(desktop.help().window()->isVisible());
     EXPECT_EQ(desktop.help().window()->currentPage(), "index.html");
@@ -85,11 +85,11 @@ TEST_F(Keyboard, MenusShowTheirShortcutsAndF1OpensTheHelp) {
 TEST_F(Keyboard, TabSkipsResultsButStopsAtTheRowsOfASelection) {
     openMain();
     QTest::mouseClick(&widget<QLineEdit>("txtNumberSectionsSupply"), Qt::LeftButton);
-    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+    press(Qt::Key_Tab);
     ASSERT_EQ(form().focus(), &form().at("txtNumberRowsSupply"));
-    QTest::keyClicks(static_cast<QWidget*>(nullptr), "6");
+    type("6");
     EXPECT_EQ(model("txtNumberRowsSupply"), "6"); // editable, though shown as a result
-    QTest::keyClick(static_cast<QWidget*>(nullptr), Qt::Key_Tab);
+    press(Qt::Key_Tab);
     // Past the connection size and air pressure drop, results of the selection.
     EXPECT_EQ(form().focus(), &form().at("cmbTubeDiameterExtract"));
 }
