@@ -12,7 +12,10 @@
 
 namespace rac::gui {
 
-AboutWindow::AboutWindow(platform::Form& form) : QWidget(nullptr, Qt::Dialog) {
+// A box of fixed size: nothing in it gains from more room, so it has no maximise button.
+AboutWindow::AboutWindow(platform::Form& form)
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmAboutWindow"));
     setWindowIcon(applicationIcon());
     FormWidgets widgets(form, *this);
@@ -55,7 +58,8 @@ AboutWindow::AboutWindow(platform::Form& form) : QWidget(nullptr, Qt::Dialog) {
     layout->addSpacing(10);
     layout->addWidget(disclaimer);
     layout->addLayout(buttons);
-    setFixedWidth(460);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    disclaimer->setFixedWidth(424); // the wrapped texts set the width of the box
 
     binding_ = new FormBinding(form, *this);
     ok->setFocus();

@@ -69,6 +69,12 @@ bool passive(ControlKind kind) {
            kind == ControlKind::ProgressBar;
 }
 
+// Kinds that look like boxes to type or pick in.
+bool entryKind(ControlKind kind) {
+    return kind == ControlKind::TextBox || kind == ControlKind::List ||
+           kind == ControlKind::EditableList;
+}
+
 bool byPerson(Qt::FocusReason reason) {
     return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason ||
            reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason ||
@@ -92,6 +98,16 @@ std::u32string typedCharacters(const QKeyEvent& key) {
         typed.push_back(character);
     }
     return typed;
+}
+
+// The widget itself or one of its own windows, such as a list's open popup.
+bool within(const QWidget* widget, const QWidget* descendant) {
+    for (const QWidget* w = descendant; w != nullptr; w = w->parentWidget()) {
+        if (w == widget) {
+            return true;
+        }
+    }
+    return false;
 }
 
 QLineEdit* lineEditOf(QObject& object) {
@@ -395,12 +411,30 @@ bool FormBinding::focusChanged(Control& control, QEvent& event) {
     if (!byPerson(reason) || form_.focus() != &control) {
         return false;
     }
+    QWidget* now = QApplication::focusWidget();
+    // An open popup holds the focus while the person is still choosing in the field.
+    if (within(widgetOf(control), now)) {
+        return false;
+    }
     // Moving to another of the form's fields: that field's FocusIn moves the form's focus.
-    const Control* next = controlOf_.value(QApplication::focusWidget(), nullptr);
+    const Control* next = controlOf_.value(now, nullptr);
     if (next == nullptr || !platform::takesFocus(next->kind())) {
         act(control, [&] { user::leave(form_, control.name()); });
     }
     return false;
+}
+
+// The person has left the field they were in, though the box they pressed takes no focus: what
+// they type next must not land in the field they left.
+void FormBinding::pressedOnDisabled() {
+    if (Control* left = form_.focus()) {
+        act(*left, [&] { user::leave(form_, left->name()); });
+    }
+    QWidget* focused = QApplication::focusWidget();
+    if (form_.focus() == nullptr && focused != nullptr && focused->window() == &window_) {
+        const Applying applying(applying_);
+        focused->clearFocus();
+    }
 }
 
 bool FormBinding::clicked(Control& control, QEvent& event) {
@@ -474,6 +508,12 @@ bool FormBinding::eventFilter(QObject* watched, QEvent* event) {
         return focusChanged(*control, *event);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
+        if (auto* widget = qobject_cast<QWidget*>(watched);
+            widget && !widget->isEnabled() && entryKind(control->kind())) {
+            pressedOnDisabled();
+            return false;
+        }
+        return lockedPicks;
     case QEvent::Wheel:
         return lockedPicks;
     case QEvent::MouseButtonRelease:

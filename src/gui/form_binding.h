@@ -69,6 +69,7 @@ class FormBinding final : public QObject {
     bool keyPressed(platform::Control& control, QObject& receiver, QEvent& event);
     bool focusChanged(platform::Control& control, QEvent& event);
     bool clicked(platform::Control& control, QEvent& event);
+    void pressedOnDisabled();
     bool closeRequested(QEvent& event);
     void buttonClicked(platform::Control& control);
 

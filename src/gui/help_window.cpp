@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QSplitter>
+#include <QStyle>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QToolButton>
@@ -70,10 +71,16 @@ HelpWindow::HelpWindow(QWidget* parent)
     sideLayout->addWidget(search_);
     sideLayout->addWidget(topics_);
 
+    // The titles are read whole, the longest included: the list is never narrower than that.
+    topics_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    topics_->setMinimumWidth(topics_->sizeHintForColumn(0) + 2 * topics_->frameWidth() +
+                             style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+
     auto* splitter = new QSplitter(this);
     splitter->addWidget(side);
     splitter->addWidget(browser_);
     splitter->setStretchFactor(1, 3);
+    splitter->setCollapsible(0, false);
 
     auto* navigation = new QHBoxLayout;
     navigation->addWidget(back);

@@ -1,11 +1,13 @@
 #include "gui/main_window.h"
 
+#include "coil/catalogue.h"
 #include "gui/field_layout.h"
 #include "gui/form_binding.h"
 #include "gui/form_widgets.h"
 #include "gui/icons.h"
 #include "gui/qt_text.h"
 #include "gui/schematic_view.h"
+#include "gui/widget_state.h"
 #include "mainscreen/main_layout.h"
 
 #include <QAction>
@@ -18,10 +20,15 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QStatusBar>
+#include <QStyle>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <iterator>
 #include <string>
 
 namespace rac::gui {
@@ -52,18 +59,54 @@ MainWindow::MainWindow(platform::Form& form) {
     FormWidgets widgets(form, *this);
     buildBars(widgets);
 
-    auto* central = new QWidget(this);
-    auto* layout = new QVBoxLayout(central);
+    content_ = new QWidget;
+    auto* layout = new QVBoxLayout(content_);
     layout->setContentsMargins(10, 8, 10, 8);
     layout->setSpacing(8);
     layout->addWidget(buildAirAndSchematic(widgets));
     layout->addWidget(buildCoilsAndFluid(widgets));
-    setCentralWidget(central);
+    setCentralWidget(scrolled(*content_));
 
     unplaced_ = widgets.untaken();
     binding_ = new FormBinding(form, *this);
     chainTabOrder();
     addShortcuts();
+}
+
+// Sized as it first shows, when its fields hold their texts and lists.
+void MainWindow::showEvent(QShowEvent* event) {
+    if (!opened_) {
+        opened_ = true;
+        resize(openingSize());
+    }
+    QMainWindow::showEvent(event);
+}
+
+// On a small screen the fields scroll into view; on a large one the screen keeps its natural
+// size, centred, rather than stretching its fields across the window.
+QScrollArea* MainWindow::scrolled(QWidget& content) {
+    auto* holder = new QWidget;
+    auto* centred = new QVBoxLayout(holder);
+    centred->setContentsMargins(0, 0, 0, 0);
+    centred->addWidget(&content, 0, Qt::AlignHCenter | Qt::AlignTop);
+    auto* area = new QScrollArea(this);
+    area->setObjectName(QStringLiteral("frmMainScroll"));
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(holder);
+    return area;
+}
+
+// The whole screen without scrolling where the desktop has room for it.
+QSize MainWindow::openingSize() const {
+    const int scrollBar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
+                     findChild<QToolBar*>(QStringLiteral("Toolbar1"))->sizeHint().height();
+    const QSize wanted = content_->sizeHint() + QSize(scrollBar, bars + scrollBar);
+    // Room for the window frame, which the window system adds around this size.
+    const int frame = style()->pixelMetric(QStyle::PM_TitleBarHeight) + 8;
+    const QSize room = this->screen()->availableGeometry().size() - QSize(frame, frame);
+    return wanted.boundedTo(room);
 }
 
 void MainWindow::buildBars(FormWidgets& widgets) {
@@ -195,7 +238,12 @@ QGroupBox* MainWindow::coilFrame(FormWidgets& widgets, std::string_view side) {
     int row = 0;
     addRow(*grid, row++, *take("lblCoilCode"), *take("txtCoilCode"), 2);
     addRow(*grid, row++, *take("lblTubeDiameter"), *take("cmbTubeDiameter"));
-    addRow(*grid, row++, *take("lblFinMatType"), *take("cmbFinMatType"), 2);
+    // Every fin type readable whole, whatever the tube size and however narrow the window.
+    auto* finType = widgets.take<QComboBox>(named("cmbFinMatType", side));
+    std::vector<std::string> finTypes = coil::finTypesOffered(coil::kTube12);
+    std::ranges::copy(coil::finTypesOffered(coil::kTube16), std::back_inserter(finTypes));
+    fitLongestItem(*finType, finTypes);
+    addRow(*grid, row++, *take("lblFinMatType"), *finType, 2);
     addRow(*grid, row++, *take("lblTubesHigh"), *number("txtTubesHigh"));
     addRow(*grid, row++, *take("lblFinnedHeight"), *number("txtFinnedHeight"));
     addRow(*grid, row++, *take("lblFinnedLength"), *number("txtFinnedLength"));
@@ -254,11 +302,18 @@ QWidget* MainWindow::commands(FormWidgets& widgets) {
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     row->addStretch();
-    const std::pair<const char*, const char*> buttons[] = {
-        {"cmdCalculate", "calculate"}, {"cmdCosting", "costing"}, {"cmdPrint", "print-summary"}};
-    for (const auto& [name, iconName] : buttons) {
+    struct Command {
+        const char* name;
+        const char* icon;
+        char mnemonic;
+    };
+    const Command buttons[] = {{"cmdCalculate", "calculate", 'C'},
+                               {"cmdCosting", "costing", 'o'},
+                               {"cmdPrint", "print-summary", 'P'}};
+    for (const auto& [name, iconName, mnemonic] : buttons) {
         auto* button = widgets.take<QPushButton>(name);
         button->setIcon(icon(QString::fromLatin1(iconName)));
+        setMnemonic(*button, QLatin1Char(mnemonic));
         button->setMinimumWidth(
             button->fontMetrics().horizontalAdvance(QStringLiteral("Calculate")) + 48);
         row->addWidget(button);
@@ -294,15 +349,24 @@ void MainWindow::chainTabOrder() {
     }
 }
 
+// Calculate from anywhere in the window without reaching for the mouse; the menu entries show the
+// keys of the usual commands.
 void MainWindow::addShortcuts() {
-    // The captions carry no mnemonic for Calculate, and F1 is where a person looks for help.
     if (auto* calculate = findChild<QPushButton*>(QStringLiteral("cmdCalculate"))) {
-        connect(new QShortcut(QKeySequence(Qt::ALT | Qt::Key_C), this), &QShortcut::activated,
-                calculate, [calculate] { calculate->animateClick(); });
+        auto* run = new QShortcut(this);
+        run->setKeys({QKeySequence(Qt::Key_F5), QKeySequence(Qt::CTRL | Qt::Key_Return),
+                      QKeySequence(Qt::CTRL | Qt::Key_Enter)});
+        connect(run, &QShortcut::activated, calculate, &QPushButton::click);
     }
-    if (auto* help = findChild<QAction*>(QStringLiteral("mnuRACHelp"))) {
-        connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, help,
-                &QAction::trigger);
+    const std::pair<const char*, QKeySequence> keys[] = {
+        {"mnuPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"mnuExit", QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {"mnuRACHelp", QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& [name, key] : keys) {
+        if (auto* entry = findChild<QAction*>(QString::fromLatin1(name))) {
+            entry->setShortcut(key);
+        }
     }
 }
 

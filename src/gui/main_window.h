@@ -8,6 +8,7 @@
 #include <vector>
 
 class QGroupBox;
+class QScrollArea;
 class QWidget;
 
 namespace rac::gui {
@@ -27,7 +28,12 @@ class MainWindow final : public QMainWindow {
     // Controls the layout left out; empty unless the form gained a control the layout lacks.
     const std::vector<std::string>& unplaced() const { return unplaced_; }
 
+  protected:
+    void showEvent(QShowEvent* event) override;
+
   private:
+    QScrollArea* scrolled(QWidget& content);
+    QSize openingSize() const;
     void buildBars(FormWidgets& widgets);
     QWidget* buildAirAndSchematic(FormWidgets& widgets);
     QWidget* buildCoilsAndFluid(FormWidgets& widgets);
@@ -40,6 +46,8 @@ class MainWindow final : public QMainWindow {
     void chainTabOrder();
     void addShortcuts();
 
+    QWidget* content_ = nullptr;
+    bool opened_ = false;
     FormBinding* binding_ = nullptr;
     std::vector<std::string> unplaced_;
 };

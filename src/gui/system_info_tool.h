@@ -2,21 +2,26 @@
 
 #include "mainscreen/system_info.h"
 
-#include <QStringList>
+#include <QWidget>
+#include <memory>
 
 namespace rac::gui {
 
-// The first system information program found on the search path, started in its own window.
+// The About box's System Info: the program's own window with the operating system, the Qt
+// version, the processor and the memory of this machine, which every Linux desktop can show.
 class DesktopSystemInfo final : public mainscreen::SystemInfoTool {
   public:
-    // Program names tried in order; the default list covers Windows and the usual Linux desktops.
-    explicit DesktopSystemInfo(QStringList programs = {"msinfo32", "hardinfo2", "hardinfo",
-                                                       "kinfocenter", "gnome-system-monitor"})
-        : programs_(std::move(programs)) {}
+    DesktopSystemInfo();
+    ~DesktopSystemInfo() override;
+    DesktopSystemInfo(const DesktopSystemInfo&) = delete;
+    DesktopSystemInfo& operator=(const DesktopSystemInfo&) = delete;
+
     bool start() override;
+    // The window, once started.
+    QWidget* window() const { return window_.get(); }
 
   private:
-    QStringList programs_;
+    std::unique_ptr<QWidget> window_;
 };
 
 } // namespace rac::gui

@@ -27,6 +27,24 @@ using platform::Property;
 namespace {
 
 constexpr const char* lockedProperty = "racLocked";
+constexpr const char* mnemonicProperty = "racMnemonic";
+
+// The caption with the window's mnemonic marked before the letter's first appearance; a caption
+// that marks its own keeps it.
+QString withMnemonic(const QObject& object, QString caption) {
+    const QChar letter = object.property(mnemonicProperty).toChar();
+    if (letter.isNull() || caption.contains(QLatin1Char('&'))) {
+        return caption;
+    }
+    if (const qsizetype at = caption.indexOf(letter, 0, Qt::CaseInsensitive); at >= 0) {
+        caption.insert(at, QLatin1Char('&'));
+    }
+    return caption;
+}
+
+// The colour groups of a widget that can be used; a disabled one keeps the style's greyed look, so
+// that it never passes for an entry.
+constexpr QPalette::ColorGroup kUsableGroups[] = {QPalette::Active, QPalette::Inactive};
 
 // Entry fields show the control's colours: white on black text as an entry, black with white text
 // as a result.
@@ -34,18 +52,23 @@ void applyFieldColours(QWidget& widget, const Control& control) {
     QPalette palette = widget.palette();
     const QColor back = toQt(control.backColour());
     const QColor fore = toQt(control.foreColour());
-    palette.setColor(QPalette::Base, back);
-    palette.setColor(QPalette::Text, fore);
-    palette.setColor(QPalette::Button, back);
-    palette.setColor(QPalette::ButtonText, fore);
-    palette.setColor(QPalette::Highlight, fore == QColor(Qt::white) ? QColor(0x2f, 0x6f, 0xb4)
-                                                                    : palette.highlight().color());
+    for (const QPalette::ColorGroup group : kUsableGroups) {
+        palette.setColor(group, QPalette::Base, back);
+        palette.setColor(group, QPalette::Text, fore);
+        palette.setColor(group, QPalette::Button, back);
+        palette.setColor(group, QPalette::ButtonText, fore);
+        if (fore == QColor(Qt::white)) {
+            palette.setColor(group, QPalette::Highlight, QColor(0x2f, 0x6f, 0xb4));
+        }
+    }
     widget.setPalette(palette);
 }
 
 void applyTextColour(QWidget& widget, const Control& control) {
     QPalette palette = widget.palette();
-    palette.setColor(QPalette::WindowText, toQt(control.foreColour()));
+    for (const QPalette::ColorGroup group : kUsableGroups) {
+        palette.setColor(group, QPalette::WindowText, toQt(control.foreColour()));
+    }
     widget.setPalette(palette);
 }
 
@@ -111,7 +134,7 @@ void applyText(QObject& object, const Control& control) {
 }
 
 void applyCaption(QObject& object, const Control& control) {
-    const QString caption = toQt(control.caption());
+    const QString caption = withMnemonic(object, toQt(control.caption()));
     if (auto* button = qobject_cast<QAbstractButton*>(&object)) {
         button->setText(caption);
     } else if (auto* label = qobject_cast<QLabel*>(&object)) {
@@ -253,6 +276,10 @@ void applyAllProperties(QObject& object, const Control& control) {
     for (const Property property : ofAnyControl) {
         applyProperty(object, control, property);
     }
+}
+
+void setMnemonic(QObject& object, QChar letter) {
+    object.setProperty(mnemonicProperty, letter);
 }
 
 bool lockedList(const QObject& object) {

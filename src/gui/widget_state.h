@@ -2,6 +2,8 @@
 
 #include "platform/control.h"
 
+#include <QChar>
+
 class QObject;
 
 namespace rac::gui {
@@ -13,6 +15,11 @@ void applyProperty(QObject& object, const platform::Control& control, platform::
 
 // Every piece of state the control can have, as when a window is first bound.
 void applyAllProperties(QObject& object, const platform::Control& control);
+
+// The window's choice of a mnemonic letter for a control whose caption marks none, such as a
+// command button: the widget shows the caption with the letter marked, the form keeps its own.
+// Takes effect from the next caption the binding applies.
+void setMnemonic(QObject& object, QChar letter);
 
 // A combo box without a typed text cannot be made read-only by Qt itself; the binding refuses
 // the person's picks while this says so.

@@ -68,6 +68,8 @@ class FrmMain final : public platform::Form {
     void selectTarget(calculation::Target chosen);
     platform::Control& targetField(calculation::Target target) const;
     void showMaximumFluidPDs(bool shown);
+    // After a switch of mode: the focus goes to the first entry when its box is no longer one.
+    void keepFocusOnAnEntry();
 
     // clear_results.cpp: an entry changed by anything but the showing of results (which writes
     // into some entries, such as the fin density list) clears the results.

@@ -103,6 +103,7 @@ void FrmMain::SetSelectionMode() {
         refill(block(side).circuitTypeSelect, kCircuitModes, kOptimise);
     }
     showMaximumFluidPDs(true);
+    keepFocusOnAnEntry();
     ClearResults();
 }
 
@@ -142,7 +143,16 @@ void FrmMain::SetRatingMode() {
     ui_.targetsMenu.setEnabled(false);
     ui_.targetPanel.setVisible(false);
     showMaximumFluidPDs(false);
+    keepFocusOnAnEntry();
     ClearResults();
+}
+
+// A box that has just become a result, or gone, cannot keep the focus: typing would go nowhere.
+void FrmMain::keepFocusOnAnEntry() {
+    const Control* focused = focus();
+    if (focused != nullptr && (focused->locked() || !canTakeFocus(*focused))) {
+        setFocus(ui_.dbSupplyOn);
+    }
 }
 
 void FrmMain::SetDryMode() {

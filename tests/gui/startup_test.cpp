@@ -1,48 +1,17 @@
 // The real windows of the program: start-up, the defaults the main window shows, and a few
 // commands run through the widgets.
-#include "gui/desktop.h"
+#include "desktop_fixture.h"
 #include "gui/form_binding.h"
 #include "gui/main_window.h"
 #include "gui/painted_item.h"
 #include "platform/user_actions.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QTest>
 #include <QtTest/qtestspontaneevent.h>
-#include <gtest/gtest.h>
 
-namespace rac::gui {
+namespace rac::gui::testing_support {
 namespace {
-
-class DesktopStart : public ::testing::Test {
-  protected:
-    QWidget& main() {
-        QWidget* window = desktop.window("frmMain");
-        EXPECT_NE(window, nullptr);
-        return *window;
-    }
-    QString text(const char* name) {
-        if (auto* edit = main().findChild<QLineEdit*>(name)) {
-            return edit->text();
-        }
-        auto* combo = main().findChild<QComboBox*>(name);
-        return combo == nullptr ? QStringLiteral("<none>") : combo->currentText();
-    }
-    void openMain() {
-        desktop.startWithSplash();
-        QWidget* splash = desktop.window("frmSplash");
-        ASSERT_NE(splash, nullptr);
-        ASSERT_TRUE(splash->isVisible());
-        QTest::mouseClick(splash, Qt::LeftButton, {}, QPoint(10, 10));
-        QApplication::setActiveWindow(&main());
-    }
-
-    Desktop desktop;
-};
 
 TEST_F(DesktopStart, SplashTimerOpensTheMainWindowByItself) {
     desktop.startWithSplash();
@@ -87,7 +56,7 @@ TEST_F(DesktopStart, CalculateThroughTheButtonShowsTheResults) {
     QTest::mouseClick(main().findChild<QPushButton*>("cmdCalculate"), Qt::LeftButton);
     EXPECT_EQ(text("txtDBExtractOff"), "10.0");
     EXPECT_EQ(text("txtEffectiveness"), "50");
-    EXPECT_FALSE(text("txtCoilCodeSupply").isEmpty());
+    EXPECT_FALSE(text("txtCoilCodeSupply").empty());
     EXPECT_TRUE(main().findChild<QPushButton*>("cmdCosting")->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr); // the wait pointer is gone again
 
@@ -157,4 +126,4 @@ TEST_F(DesktopStart, AboutBoxOpensFromTheHelpMenu) {
 }
 
 } // namespace
-} // namespace rac::gui
+} // namespace rac::gui::testing_support

@@ -132,6 +132,57 @@ TEST_F(Modes, TargetsSwapWhichAirFieldIsTheEntry) {
     }
 }
 
+TEST_F(Modes, FocusLeavesABoxTheSwitchTurnsIntoAResultOrHides) {
+    struct Case {
+        std::string name;
+        std::vector<std::string> menusBefore;
+        std::string focused;
+        std::string menu;
+        std::string focusAfter;
+    };
+    const Case cases[] = {
+        {"duty target to Rating", {"mnuDuty"}, "txtDuty", "mnuRating", "txtDBSupplyOn"},
+        {"effectiveness target to Rating",
+         {"mnuEffectiveness"},
+         "txtEffectiveness",
+         "mnuRating",
+         "txtDBSupplyOn"},
+        {"air off target to Rating", {}, "txtDBSupplyOff", "mnuRating", "txtDBSupplyOn"},
+        {"maximum pressure drop hidden by Rating",
+         {},
+         "txtFluidMaxPDExtract",
+         "mnuRating",
+         "txtDBSupplyOn"},
+        {"an entry in both modes keeps it",
+         {},
+         "txtAirVolExtract",
+         "mnuRating",
+         "txtAirVolExtract"},
+        {"rows stay editable in Selection",
+         {"mnuRating"},
+         "txtNumberRowsSupply",
+         "mnuSelection",
+         "txtNumberRowsSupply"},
+        {"circuit number becomes a result in Selection",
+         {"mnuRating"},
+         "cmbCircuitTypeExtract",
+         "mnuSelection",
+         "txtDBSupplyOn"},
+    };
+    for (const Case& row : cases) {
+        SCOPED_TRACE(row.name);
+        for (const std::string& menu : row.menusBefore) {
+            choose(menu);
+        }
+        ASSERT_TRUE(platform::user::focus(main, row.focused));
+        choose(row.menu);
+        ASSERT_NE(main.focus(), nullptr);
+        EXPECT_EQ(main.focus()->name(), row.focusAfter);
+        choose("mnuSelection");
+        choose("mnuDBOff");
+    }
+}
+
 TEST_F(Modes, DryAndWetChangeNothing) {
     calculate();
     const test::FormView before(main);
