@@ -75,7 +75,7 @@ void FrmSummary::AddComment() {
     tell("Comment Added", "A comment has been added to the end of the summary.");
 }
 
-platform::PrintDocument FrmSummary::document() const {
+platform::PrintDocument FrmSummary::printedDocument() const {
     const platform::TextSelection& selection = ui_.document.selection();
     return {
         title().substr(1),
@@ -89,7 +89,7 @@ platform::PrintDocument FrmSummary::document() const {
 // A failed print or save says so: the window stays as it was, and the person knows that
 // nothing reached the printer or the file.
 void FrmSummary::PrintSummary() {
-    const platform::PrintResult printed = services_.printer.printDocument(document());
+    const platform::PrintResult printed = services_.printer.printDocument(printedDocument());
     if (printed.outcome == platform::PrintOutcome::Failed) {
         tell("Summary Not Printed", "The summary could not be printed: " + printed.failure + ".");
     }
@@ -114,7 +114,7 @@ void FrmSummary::ExportPdf() {
         return;
     }
     const std::string path = withExtension(*chosen, ".pdf");
-    const WriteResult written = services_.printer.exportPdf(document(), path);
+    const WriteResult written = services_.printer.exportPdf(printedDocument(), path);
     if (!written) {
         tell("Summary Not Exported", "The summary could not be exported to " + inQuotes(path) +
                                          ": " + written.failure + ".");

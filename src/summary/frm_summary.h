@@ -28,8 +28,11 @@ class FrmSummary final : public platform::Form {
     void SaveSummary();
     void ExportPdf();
 
+    // The document as it is printed and exported: the box's text and font, what is selected,
+    // and the page header of the program, its version and today's date.
+    platform::PrintDocument printedDocument() const;
+
   private:
-    platform::PrintDocument document() const;
     void tell(std::string title, std::string text);
 
     platform::Services services_;
