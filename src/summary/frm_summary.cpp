@@ -78,7 +78,7 @@ void FrmSummary::AddComment() {
 platform::PrintDocument FrmSummary::printedDocument() const {
     const platform::TextSelection& selection = ui_.document.selection();
     return {
-        title().substr(1),
+        std::string(layout::kDocumentName),
         ui_.document.text(),
         ui_.document.font(),
         std::string(utf8::characters(ui_.document.text(), static_cast<std::size_t>(selection.start),

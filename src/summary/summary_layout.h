@@ -9,6 +9,8 @@
 namespace rac::summary::layout {
 
 inline constexpr std::string_view kTitle = " Coil Selection / Rating Summary";
+// What a printed or exported summary is called: the title without its leading blank.
+inline constexpr std::string_view kDocumentName = kTitle.substr(1);
 
 // The controls the summary's rules work with.
 struct SummaryControls {
