@@ -236,18 +236,6 @@ TEST_F(SummaryWindow, PrintHandsOverTheDocumentInItsFontWithTheSelection) {
                   "The summary could not be printed: the printer reported an error.")}));
 }
 
-TEST_F(SummaryWindow, PrintingGoesToTheFileTheDialogNames) {
-    open();
-    services.answers.enqueue(DialogAnswer::print((folder / "printed.txt").string()));
-    services.answers.enqueue(DialogAnswer::print((folder / "no" / "printed.txt").string()));
-    click("cmdPrint");
-    click("cmdPrint");
-    EXPECT_EQ(test::contentsOf(folder / "printed.txt"), document());
-    EXPECT_EQ(messages(), (std::vector<Message>{information(
-                              "Summary Not Printed",
-                              "The summary could not be printed: No such file or directory.")}));
-}
-
 TEST_F(SummaryWindow, ExportPdfAsksForAFileAndWritesTheWholeDocument) {
     DocumentPrinter printer;
     open(&printer);
