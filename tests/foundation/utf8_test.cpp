@@ -74,7 +74,7 @@ TEST(Characters, CountCodePointsNotBytes) {
     for (const auto& [first, count, expected] : rows) {
         EXPECT_EQ(characters(text, first, count), expected) << first << "+" << count;
     }
-    EXPECT_EQ(characters("a\x80" "b", 1, 2), "\x80" "b") << "a bad byte is one character";
+    EXPECT_EQ(characters("a\x80!", 1, 2), "\x80!") << "a bad byte is one character";
 }
 
 } // namespace
