@@ -1,10 +1,13 @@
-// Drives the real windows through start-up, a Selection Calculate and Rating mode, saving a
-// screenshot of each and timing the steps a person waits for. Run under Xvfb:
+// Drives the real windows through start-up, a Selection Calculate, the summary and Rating mode,
+// saving a screenshot of each (and the summary's PDF datasheet) and timing the steps a person
+// waits for. Run under Xvfb:
 //   xvfb-run -s "-screen 0 1600x1000x24" build/release/bench/rac_gui_tour docs/screenshots
 #include "gui/desktop.h"
 #include "gui/icons.h"
 #include "gui/resources.h"
 #include "gui/startup_timings.h"
+#include "gui/window_printer.h"
+#include "summary/frm_summary.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +19,7 @@
 #include <QTest>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -36,6 +40,55 @@ void save(QWidget& window, const QDir& folder, const char* name) {
     if (!window.grab().save(path)) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     }
+}
+
+// Median and worst of the times, sorted in place.
+void report(const char* what, std::vector<double>& times) {
+    std::sort(times.begin(), times.end());
+    std::printf("%s: median %.1f ms, worst %.1f ms of %zu\n", what, times[times.size() / 2],
+                times.back(), times.size());
+}
+
+// From the click on Print to the summary window on the screen and drawn with its document.
+double summaryShownMs(rac::gui::Desktop& desktop, QPushButton& print) {
+    QElapsedTimer clock;
+    clock.start();
+    QTest::mouseClick(&print, Qt::LeftButton);
+    QWidget* summary = desktop.window("frmSummary");
+    if (summary == nullptr || !QTest::qWaitForWindowExposed(summary)) {
+        std::fprintf(stderr, "the summary did not open\n");
+        std::exit(1);
+    }
+    summary->repaint();
+    QCoreApplication::processEvents();
+    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
+}
+
+// The summary opened 21 times from Print and closed again: the first opening makes its window.
+void tourSummary(rac::gui::Desktop& desktop, QWidget& main, const QDir& folder) {
+    auto* print = main.findChild<QPushButton*>(QStringLiteral("cmdPrint"));
+    std::vector<double> times;
+    for (int run = 0; run < 21; ++run) {
+        times.push_back(summaryShownMs(desktop, *print));
+        if (run == 0) {
+            std::printf("Print click to the summary drawn, first opening: %.1f ms\n", times[0]);
+        }
+        if (run < 20) {
+            QTest::mouseClick(
+                desktop.window("frmSummary")->findChild<QPushButton*>(QStringLiteral("cmdclose")),
+                Qt::LeftButton);
+        }
+    }
+    report("Print click to the summary drawn", times);
+    QWidget& summary = *desktop.window("frmSummary");
+    save(summary, folder, "summary");
+    const auto& form = desktop.application().form<rac::summary::FrmSummary>();
+    rac::gui::QtPrinter printer([](const rac::platform::Form&) { return nullptr; });
+    const QString pdf = folder.filePath(QStringLiteral("summary.pdf"));
+    if (!printer.exportPdf(form.printedDocument(), pdf.toStdString())) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(pdf));
+    }
+    QTest::mouseClick(summary.findChild<QPushButton*>(QStringLiteral("cmdclose")), Qt::LeftButton);
 }
 
 } // namespace
@@ -76,11 +129,10 @@ int main(int argc, char* argv[]) {
         times.push_back(
             paintedWithinMs(*main, [&] { QTest::mouseClick(calculate, Qt::LeftButton); }));
     }
-    std::sort(times.begin(), times.end());
-    std::printf("Calculate click to repainted results: median %.1f ms, worst %.1f ms of 21\n",
-                times[times.size() / 2], times.back());
+    report("Calculate click to repainted results", times);
     QTest::qWait(1200); // the schematic's light on its way round the loop
     save(*main, folder, "main-selection-calculated");
+    tourSummary(desktop, *main, folder);
 
     main->findChild<QAction*>(QStringLiteral("Toolbar1(2)"))->trigger();
     QTest::mouseClick(calculate, Qt::LeftButton);

@@ -1,11 +1,12 @@
 // Time of making the summary the Print command opens: the start-up selection on the main screen
 // and a costing with every option ticked, so that the document has all its optional lines.
 #include "foundation/rtf_writer.h"
-#include "mainscreen/application.h"
 #include "mainscreen/frm_main.h"
 #include "platform/services.h"
 #include "platform/user_actions.h"
+#include "program/application.h"
 #include "summary/costing_screen.h"
+#include "summary/frm_summary.h"
 #include "summary/summary_document.h"
 
 #include <benchmark/benchmark.h>
@@ -18,7 +19,7 @@ class Screens {
   public:
     Screens() {
         app.start();
-        if (!platform::user::click(app.frmMain(), "cmdCalculate") ||
+        if (!platform::user::click(app.form<mainscreen::FrmMain>(), "cmdCalculate") ||
             !services.messages.shown().empty()) {
             throw std::runtime_error("the start-up calculation did not complete");
         }
@@ -34,12 +35,12 @@ class Screens {
     }
 
     SummarySources sources() {
-        return {app.frmMain(), &costing.form, true, {"2024-03-05", "14:07"}};
+        return {app.form<mainscreen::FrmMain>(), &costing.form, true, {"2024-03-05", "14:07"}};
     }
 
   private:
     platform::RecordingServices services;
-    mainscreen::Application app{services.services()};
+    program::Application app{services.services()};
     testing_support::CostingScreen costing;
 };
 
@@ -69,9 +70,29 @@ void SummaryTextAndRichText(benchmark::State& state) {
     }
 }
 
+// What the Print button does before any window is drawn: the summary form loads and builds its
+// document from the main screen (no costing screen is loaded), then Close unloads it.
+void OpenAndCloseSummary(benchmark::State& state) {
+    platform::RecordingServices services;
+    program::Application app{services.services()};
+    app.start();
+    auto& main = app.form<mainscreen::FrmMain>();
+    if (!platform::user::click(main, "cmdCalculate")) {
+        throw std::runtime_error("the start-up calculation did not complete");
+    }
+    auto& summary = app.form<FrmSummary>();
+    for (auto _ : state) {
+        if (!platform::user::click(main, "cmdPrint") ||
+            !platform::user::click(summary, "cmdclose")) {
+            throw std::runtime_error("the summary did not open and close");
+        }
+    }
+}
+
 BENCHMARK(SummaryText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SummaryRichText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(SummaryTextAndRichText)->Unit(benchmark::kMicrosecond);
+BENCHMARK(OpenAndCloseSummary)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace rac::summary

@@ -89,6 +89,17 @@ std::string encode(char32_t c) {
     return bytes;
 }
 
+std::string_view characters(std::string_view text, std::size_t first, std::size_t count) {
+    const auto skip = [&text](std::size_t at, std::size_t characters) {
+        for (; characters > 0 && at < text.size(); --characters) {
+            at += decodeAt(text, at).length;
+        }
+        return at;
+    };
+    const std::size_t start = skip(0, first);
+    return text.substr(start, skip(start, count) - start);
+}
+
 std::string withoutLast(std::string_view text) {
     std::size_t end = text.size();
     while (end > 0 && isContinuation(static_cast<unsigned char>(text[end - 1]))) {

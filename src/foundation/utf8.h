@@ -27,6 +27,10 @@ Decoded decodeAt(std::string_view text, std::size_t at);
 // The UTF-8 bytes of a code point; empty for a surrogate or a value above U+10FFFF.
 std::string encode(char32_t character);
 
+// The bytes of `count` characters (code points) from character `first` on, as far as the text
+// goes; an ill-formed sequence counts as the one character decodeAt reads.
+std::string_view characters(std::string_view text, std::size_t first, std::size_t count);
+
 // The text without its last code point (a text that is not valid UTF-8 loses its last byte).
 std::string withoutLast(std::string_view text);
 

@@ -4,6 +4,7 @@
 #include "gui/form_binding.h"
 #include "gui/main_window.h"
 #include "gui/splash_window.h"
+#include "gui/summary_window.h"
 #include "program/form_table.h"
 
 #include <QApplication>
@@ -29,7 +30,10 @@ std::unique_ptr<QWidget> makeWindow(platform::Form& form) {
 
 } // namespace
 
-Desktop::Desktop() : printer_([this](const platform::Form& form) { return window(form.name()); }) {
+Desktop::Desktop() : Desktop(systemClock_) {}
+
+Desktop::Desktop(platform::Clock& clock)
+    : printer_([this](const platform::Form& form) { return window(form.name()); }), clock_(clock) {
     FormBinding::setFaultReporter([](const QString& what) {
         QMessageBox::warning(QApplication::activeWindow(), QStringLiteral("ZYL RAC"),
                              QStringLiteral("The program met a fault and carries on:\n") + what);

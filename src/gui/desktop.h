@@ -31,6 +31,8 @@ class Desktop final : public QObject {
 
   public:
     Desktop();
+    // With a clock other than the system's, for documents that come out the same each time.
+    explicit Desktop(platform::Clock& clock);
     ~Desktop() override;
 
     void startWithSplash();
@@ -52,7 +54,8 @@ class Desktop final : public QObject {
     QtFileDialogs dialogs_;
     QtPrinter printer_;
     QtEventPump events_;
-    platform::SystemClock clock_;
+    platform::SystemClock systemClock_;
+    platform::Clock& clock_;
     DesktopSystemInfo systemInfo_;
     // Declared after the services the forms use and before the windows bound to the forms.
     std::unique_ptr<program::Application> application_;

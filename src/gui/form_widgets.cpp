@@ -3,6 +3,7 @@
 #include "gui/chart_view.h"
 #include "gui/painted_item.h"
 #include "gui/qt_text.h"
+#include "gui/rich_text_box.h"
 #include "gui/status_panel.h"
 
 #include <QAction>
@@ -79,6 +80,7 @@ QWidget* makeWidget(const Control& control, QWidget& window) {
     case ControlKind::RichTextBox: {
         auto* edit = new QTextEdit(&window);
         edit->setAcceptRichText(false); // the model holds plain text and one font
+        edit->setTabStopDistance(tabStopDistance(edit->logicalDpiX()));
         return edit;
     }
     case ControlKind::Chart:

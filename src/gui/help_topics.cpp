@@ -22,6 +22,7 @@ const std::vector<HelpTopic>& helpTopics() {
         {QStringLiteral("results.html"), QStringLiteral("Reading the results")},
         {QStringLiteral("messages.html"), QStringLiteral("Messages and what to do")},
         {QStringLiteral("costing.html"), QStringLiteral("Costing and payback")},
+        {QStringLiteral("summary.html"), QStringLiteral("The summary report")},
         {QStringLiteral("keyboard.html"), QStringLiteral("Keyboard and printing")},
     };
     return topics;

@@ -36,15 +36,7 @@ void applySelection(QTextEdit& edit, const platform::TextSelection& selection) {
 }
 
 void applyFont(QTextEdit& edit, const platform::TextFont& font) {
-    QFont shown = edit.font();
-    if (!font.name.empty()) {
-        shown.setFamily(toQt(font.name));
-    }
-    if (font.points > 0) {
-        shown.setPointSizeF(font.points);
-    }
-    shown.setBold(font.bold);
-    edit.document()->setDefaultFont(shown);
+    edit.document()->setDefaultFont(qtFont(font, edit.font()));
 }
 
 } // namespace
@@ -73,6 +65,17 @@ void applyRichText(QTextEdit& edit, const platform::Control& control, platform::
     default:
         break;
     }
+}
+
+QFont qtFont(const platform::TextFont& font, QFont base) {
+    if (!font.name.empty()) {
+        base.setFamily(toQt(font.name));
+    }
+    if (font.points > 0) {
+        base.setPointSizeF(font.points);
+    }
+    base.setBold(font.bold);
+    return base;
 }
 
 platform::TextSelection selectionOf(const QTextEdit& edit) {

@@ -1,19 +1,19 @@
 #include "gui/window_printer.h"
 
-#include "foundation/rtf_reader.h"
+#include "gui/document_pages.h"
 #include "gui/qt_text.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QFontDatabase>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPixmap>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QTextDocument>
+#include <QSaveFile>
 
 namespace rac::gui {
 
@@ -83,23 +83,51 @@ bool QtPrinter::printWindow(const platform::Form& form) {
     return painter.end();
 }
 
-platform::PrintOutcome QtPrinter::printDocument(const platform::PrintDocument& document) {
+platform::PrintResult QtPrinter::printDocument(const platform::PrintDocument& document) {
+    using platform::PrintOutcome;
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(toQt(document.title));
-    if (!choose_(printer, toQt(document.title), document.selection)) {
-        return platform::PrintOutcome::Cancelled;
+    // With text selected, the dialog offers the selection and starts with it chosen.
+    const bool selection = !document.selected.empty();
+    printer.setPrintRange(selection ? QPrinter::Selection : QPrinter::AllPages);
+    if (!choose_(printer, toQt(document.title), selection)) {
+        return {PrintOutcome::Cancelled, {}};
     }
     if (!outputWritable(printer)) {
-        return platform::PrintOutcome::Failed;
+        return {PrintOutcome::Failed, "the PDF file cannot be written there"};
     }
-    QTextDocument text;
-    text.setDefaultFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    text.setPlainText(document.format == platform::DocumentFormat::RichText
-                          ? toQt(plainTextOfRtf(document.text))
-                          : toQt(document.text));
-    text.print(&printer);
-    return printer.printerState() == QPrinter::Error ? platform::PrintOutcome::Failed
-                                                     : platform::PrintOutcome::Printed;
+    const bool selectionChosen = selection && printer.printRange() == QPrinter::Selection;
+    if (!paintPages(printer, document, toQt(selectionChosen ? document.selected : document.text))) {
+        return {PrintOutcome::Failed, "the printer could not be opened"};
+    }
+    if (printer.printerState() == QPrinter::Error) {
+        return {PrintOutcome::Failed, "the printer reported an error"};
+    }
+    return {PrintOutcome::Printed, {}};
+}
+
+WriteResult QtPrinter::exportPdf(const platform::PrintDocument& document, const std::string& path) {
+    // Written beside the file and put in its place only when whole, as a saved summary is.
+    QSaveFile file(toQt(path));
+    if (!file.open(QIODevice::WriteOnly)) {
+        return {fromQt(file.errorString())};
+    }
+    {
+        QPdfWriter pdf(&file);
+        pdf.setTitle(toQt(document.title));
+        pdf.setCreator(toQt(document.header.left));
+        pdf.setResolution(300);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                      QMarginsF(15, 12, 15, 12), QPageLayout::Millimeter));
+        if (!paintPages(pdf, document, toQt(document.text))) {
+            file.cancelWriting();
+            return {"the PDF could not be drawn"};
+        }
+    }
+    if (!file.commit()) {
+        return {fromQt(file.errorString())};
+    }
+    return {};
 }
 
 } // namespace rac::gui

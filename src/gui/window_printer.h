@@ -17,8 +17,9 @@ using PrinterChoice = std::function<bool(QPrinter& printer, const QString& title
 // The print dialog, or, on a machine without any printer, a file dialog for a PDF file.
 bool askForPrinter(QPrinter& printer, const QString& title, bool selection);
 
-// Prints images of windows and documents on a printer the person chooses. Cancelling is not a
-// failure; a printer that cannot be opened or a PDF file that cannot be written is.
+// Prints images of windows and documents on a printer the person chooses, documents in their own
+// font with a header and page numbers. Cancelling is not a failure; a printer that cannot be
+// opened or a PDF file that cannot be written is. Exports documents as A4 PDF files.
 class QtPrinter final : public platform::Printer {
   public:
     using WindowOf = std::function<QWidget*(const platform::Form& form)>;
@@ -26,7 +27,9 @@ class QtPrinter final : public platform::Printer {
         : windowOf_(std::move(windowOf)), choose_(std::move(choose)) {}
 
     bool printWindow(const platform::Form& form) override;
-    platform::PrintOutcome printDocument(const platform::PrintDocument& document) override;
+    platform::PrintResult printDocument(const platform::PrintDocument& document) override;
+    WriteResult exportPdf(const platform::PrintDocument& document,
+                          const std::string& path) override;
 
   private:
     WindowOf windowOf_;

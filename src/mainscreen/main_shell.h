@@ -10,6 +10,8 @@ class MainShell {
     virtual void ExitApplication() = 0;
     // Shows the About box (not modal).
     virtual void ShowAbout() = 0;
+    // Opens the summary of the screens, modal.
+    virtual void ShowSummary() = 0;
 };
 
 } // namespace rac::mainscreen

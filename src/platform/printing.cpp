@@ -1,7 +1,5 @@
 #include "platform/printing.h"
 
-#include "foundation/file_output.h"
-
 namespace rac::platform {
 
 bool RecordingPrinter::printWindow(const Form& form) {
@@ -10,15 +8,23 @@ bool RecordingPrinter::printWindow(const Form& form) {
     return outcome == PrintOutcome::Printed;
 }
 
-PrintOutcome RecordingPrinter::printDocument(const PrintDocument& document) {
+PrintResult RecordingPrinter::printDocument(const PrintDocument& document) {
     const std::optional<std::string> path = answers_.take(DialogKind::ChoosePrinter);
-    PrintOutcome outcome = PrintOutcome::Cancelled;
+    const std::string& text = document.selected.empty() ? document.text : document.selected;
+    PrintResult result{PrintOutcome::Cancelled, {}};
     if (path) {
-        outcome =
-            writeWholeFile(*path, document.text) ? PrintOutcome::Printed : PrintOutcome::Failed;
+        const WriteResult written = writeWholeFile(*path, text);
+        result = {written ? PrintOutcome::Printed : PrintOutcome::Failed, written.failure};
     }
-    printed_.push_back({PrintRecord::Kind::Document, document.title, document.text, path, outcome});
-    return outcome;
+    printed_.push_back({PrintRecord::Kind::Document, document.title, text, path, result.outcome});
+    return result;
+}
+
+WriteResult RecordingPrinter::exportPdf(const PrintDocument& document, const std::string& path) {
+    WriteResult written = writeWholeFile(path, document.text);
+    printed_.push_back({PrintRecord::Kind::Pdf, document.title, document.text, path,
+                        written ? PrintOutcome::Printed : PrintOutcome::Failed});
+    return written;
 }
 
 } // namespace rac::platform

@@ -23,7 +23,7 @@ struct Application::Impl final : ProgramShell {
         });
     }
 
-    platform::Form* find(std::string_view name) {
+    platform::Form* find(std::string_view name) const {
         for (const auto& form : forms) {
             if (form->name() == name) {
                 return form.get();
@@ -48,6 +48,13 @@ struct Application::Impl final : ProgramShell {
     }
 
     void ShowAbout() override { named("frmAbout").show(); }
+
+    void ShowSummary() override { named("frmSummary").showModal(); }
+
+    const platform::Form* loadedForm(std::string_view name) const override {
+        const platform::Form* form = find(name);
+        return form != nullptr && form->loaded() ? form : nullptr;
+    }
 
     void OpenMainFromSplash() override {
         named("frmMain").show();

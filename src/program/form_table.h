@@ -5,6 +5,7 @@
 #include "mainscreen/frm_splash.h"
 #include "platform/form.h"
 #include "program/program_parts.h"
+#include "summary/frm_summary.h"
 
 #include <memory>
 #include <string_view>
@@ -16,6 +17,7 @@ namespace rac::gui {
 class SplashWindow;
 class MainWindow;
 class AboutWindow;
+class SummaryWindow;
 } // namespace rac::gui
 
 namespace rac::program {
@@ -42,6 +44,11 @@ inline const auto kForms = std::make_tuple(
                                    return std::make_unique<mainscreen::FrmMain>(p.services, p.calc,
                                                                                 p.shell);
                                }},
+    FormEntry<gui::SummaryWindow>{"frmSummary",
+                                  [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
+                                      return std::make_unique<summary::FrmSummary>(
+                                          p.services, p.state.CostingDone, p.shell);
+                                  }},
     FormEntry<gui::AboutWindow>{
         "frmAbout", [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
             return std::make_unique<mainscreen::FrmAbout>(p.services.messages, p.systemInfo);

@@ -5,11 +5,12 @@
 #include "mainscreen/system_info.h"
 #include "platform/services.h"
 #include "program/program_state.h"
+#include "summary/summary_shell.h"
 
 namespace rac::program {
 
 // What the program does for its forms: every screen's shell, and the hand-over from the splash.
-class ProgramShell : public mainscreen::MainShell {
+class ProgramShell : public mainscreen::MainShell, public summary::SummaryShell {
   public:
     // The splash has finished: the main screen opens and the splash goes.
     virtual void OpenMainFromSplash() = 0;

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace rac::utf8 {
@@ -61,6 +62,19 @@ TEST(DecodeAt, AReplacementCharacterInTheTextIsValid) {
     EXPECT_EQ(decoded.length, 3u);
     EXPECT_TRUE(decoded.valid);
     EXPECT_FALSE(decodeAt("x\xEF\xBF", 1).valid);
+}
+
+// A selection counts characters; the text holds bytes.
+TEST(Characters, CountCodePointsNotBytes) {
+    const std::string text = "m³/s £\xF0\x9F\x98\x80!";
+    const std::tuple<std::size_t, std::size_t, std::string_view> rows[] = {
+        {0, 4, "m³/s"}, {1, 1, "³"}, {5, 2, "£\xF0\x9F\x98\x80"}, {7, 5, "!"}, {8, 1, ""},
+        {3, 0, ""},     {40, 2, ""},
+    };
+    for (const auto& [first, count, expected] : rows) {
+        EXPECT_EQ(characters(text, first, count), expected) << first << "+" << count;
+    }
+    EXPECT_EQ(characters("a\x80!", 1, 2), "\x80!") << "a bad byte is one character";
 }
 
 } // namespace

@@ -42,11 +42,12 @@ TEST_F(TemporaryFolder, DocumentsGoToTheAnsweredFileAndWindowsAreRecorded) {
     recording.answers.enqueue(DialogAnswer::print(target.string()));
     Printer& printer = recording.printer;
     EXPECT_EQ(printer.printDocument({"Summary", "ZYL RAC SELECTION/RATING SUMMARY\n"}),
-              PrintOutcome::Printed);
+              (PrintResult{PrintOutcome::Printed, ""}));
     EXPECT_EQ(contentsOf(target), "ZYL RAC SELECTION/RATING SUMMARY\n");
-    EXPECT_EQ(printer.printDocument({"Summary", "again"}), PrintOutcome::Cancelled);
+    EXPECT_EQ(printer.printDocument({"Summary", "again"}).outcome, PrintOutcome::Cancelled);
     recording.answers.enqueue(DialogAnswer::print((folder / "missing" / "x.txt").string()));
-    EXPECT_EQ(printer.printDocument({"Summary", "lost"}), PrintOutcome::Failed);
+    EXPECT_EQ(printer.printDocument({"Summary", "lost"}),
+              (PrintResult{PrintOutcome::Failed, "No such file or directory"}));
     const Form form("frmSelectBinData");
     EXPECT_TRUE(printer.printWindow(form));
     recording.printer.setWindowPrintsFail(true);
@@ -57,6 +58,24 @@ TEST_F(TemporaryFolder, DocumentsGoToTheAnsweredFileAndWindowsAreRecorded) {
     EXPECT_EQ(printed[2].outcome, PrintOutcome::Failed);
     EXPECT_EQ(printed[3].name, "frmSelectBinData");
     EXPECT_EQ(printed[4].outcome, PrintOutcome::Failed);
+}
+
+// The selection is what a print dialog offers first; an export is always the whole document.
+TEST_F(TemporaryFolder, PrintsTakeTheSelectionExportsTheWholeText) {
+    RecordingServices recording;
+    PrintDocument document{"Summary", "Supply\nExtract", {"Arial", 8.25, true}, "Extract", {}};
+    recording.answers.enqueue(DialogAnswer::print((folder / "selection.txt").string()));
+    EXPECT_EQ(recording.printer.printDocument(document).outcome, PrintOutcome::Printed);
+    EXPECT_EQ(contentsOf(folder / "selection.txt"), "Extract");
+    EXPECT_TRUE(recording.printer.exportPdf(document, (folder / "summary.pdf").string()));
+    EXPECT_EQ(contentsOf(folder / "summary.pdf"), "Supply\nExtract");
+    EXPECT_EQ(recording.printer.exportPdf(document, (folder / "no" / "x.pdf").string()),
+              WriteResult{"No such file or directory"});
+    const auto& printed = recording.printer.printed();
+    ASSERT_EQ(printed.size(), 3u);
+    EXPECT_EQ(printed[1], (PrintRecord{PrintRecord::Kind::Pdf, "Summary", "Supply\nExtract",
+                                       (folder / "summary.pdf").string(), PrintOutcome::Printed}));
+    EXPECT_EQ(printed[2].outcome, PrintOutcome::Failed);
 }
 
 TEST(SystemClock, ReadsAsDateAndMinutes) {

@@ -1,0 +1,272 @@
+// The summary window's rules: the document it opens with, the comment, and where printing,
+// saving and exporting send it, with the main screen of a running program and a costing screen.
+#include "foundation/rtf_writer.h"
+#include "foundation/utf8.h"
+#include "summary/frm_summary.h"
+#include "summary_fixture.h"
+#include "support/temporary_folder.h"
+
+#include <unistd.h>
+
+namespace rac::summary::testing_support {
+namespace {
+
+namespace fs = std::filesystem;
+using platform::DialogAnswer;
+using platform::PrintOutcome;
+namespace user = platform::user;
+
+// The program's screens as the summary finds them.
+class Screens final : public SummaryShell {
+  public:
+    explicit Screens(const platform::Form& main) : main_(main) {}
+    const platform::Form* loadedForm(std::string_view name) const override {
+        return name == "frmMain" ? &main_ : name == "frmCosting" ? costing : nullptr;
+    }
+    const platform::Form* costing = nullptr;
+
+  private:
+    const platform::Form& main_;
+};
+
+// Keeps every document it is handed and answers as told.
+class DocumentPrinter final : public platform::Printer {
+  public:
+    bool printWindow(const platform::Form&) override { return true; }
+    platform::PrintResult printDocument(const platform::PrintDocument& document) override {
+        documents.push_back(document);
+        return printAnswer;
+    }
+    WriteResult exportPdf(const platform::PrintDocument& document,
+                          const std::string& path) override {
+        documents.push_back(document);
+        exportedTo.push_back(path);
+        return exportAnswer;
+    }
+
+    std::vector<platform::PrintDocument> documents;
+    std::vector<std::string> exportedTo;
+    platform::PrintResult printAnswer{PrintOutcome::Printed, ""};
+    WriteResult exportAnswer;
+};
+
+class SummaryWindow : public Summary {
+  protected:
+    SummaryWindow() {
+        services.clock.set(clock);
+        calculate();
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    ~SummaryWindow() override { fs::remove_all(folder); }
+
+    // Opened with the recording services, or with the given printer.
+    FrmSummary& open(platform::Printer* printer = nullptr) {
+        const platform::Services with{
+            services.messages, services.settings,
+            services.dialogs,  printer != nullptr ? *printer : services.printer,
+            services.help,     services.events,
+            services.clock};
+        window = std::make_unique<FrmSummary>(with, costingDone, screens);
+        window->show();
+        return *window;
+    }
+    const std::string& document() const { return window->at("RichTextBox1").text(); }
+    void click(std::string_view control) { ASSERT_TRUE(user::click(*window, control)) << control; }
+    void answerSave(const fs::path& path) {
+        services.answers.enqueue(DialogAnswer::save(path.string()));
+    }
+    std::vector<Message> messages() const { return services.messages.shown(); }
+
+    bool costingDone = true;
+    Screens screens{main};
+    std::unique_ptr<FrmSummary> window;
+    const fs::path folder = fs::temp_directory_path() /
+                            ("rac_summary_window_" + std::to_string(::getpid()) + "_" +
+                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+};
+
+TEST_F(SummaryWindow, ControlsAsTheScreenDesignHasThem) {
+    open();
+    EXPECT_EQ(window->title(), " Coil Selection / Rating Summary");
+    const platform::Control& box = window->at("RichTextBox1");
+    EXPECT_TRUE(box.locked());
+    EXPECT_EQ(box.font(), (platform::TextFont{"Arial", 8.25, true}));
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"txtComment", "", "Place comment here to be added to end of summary"},
+        {"cmdAddComment",
+         "To add comment to end of summary place text in text box to left and press this button",
+         "Press this button to add comment to summary"},
+        {"cmdPrint", "Print", "Send a copy of the summary to a printer"},
+        {"Command1", "Save", "Save file as rtf for viewing in word processor software"},
+        {"cmdclose", "Close", ""},
+        {"cmdExportPDF", "Export PDF",
+         "Write the summary to a PDF datasheet with the program, its version and the date at the "
+         "top of each page"},
+        {"mnuFile", "&File", ""},
+        {"mnuExportPDF", "&Export PDF...", ""},
+    };
+    for (const auto& [name, caption, toolTip] : rows) {
+        EXPECT_EQ(window->at(name).caption(), caption) << name;
+        EXPECT_EQ(window->at(name).toolTip(), toolTip) << name;
+    }
+}
+
+// The costing part follows the flag and the costing screen as they are when the window opens.
+TEST_F(SummaryWindow, OpensWithTheDocumentOfTheScreensAsTheyAreNow) {
+    const struct {
+        const char* name;
+        const platform::Form* costingScreen;
+        bool costingDone;
+    } cases[] = {
+        {"costing current", &costing.form, true},
+        {"costing screen closed: the flag is cleared", &costing.form, false},
+        {"no costing screen loaded", nullptr, true},
+    };
+    for (const auto& c : cases) {
+        screens.costing = c.costingScreen;
+        costingDone = c.costingDone;
+        open();
+        EXPECT_EQ(document(), summaryText({main, c.costingScreen, c.costingDone, clock})) << c.name;
+        const bool costed = c.costingScreen != nullptr && c.costingDone;
+        EXPECT_EQ(document().find("Casing Style:\t\tStandard") != std::string::npos, costed)
+            << c.name;
+        EXPECT_EQ(document().find("\nVent/Drain\t") != std::string::npos, costed) << c.name;
+    }
+}
+
+TEST_F(SummaryWindow, ACommentAddedTwiceEndsTheDocumentTwice) {
+    open();
+    const std::string built = document();
+    ASSERT_TRUE(user::set(*window, "txtComment", "Fan °C to be checked on site"));
+    click("cmdAddComment");
+    click("cmdAddComment");
+    EXPECT_EQ(document(), built + "\nFan °C to be checked on site\nFan °C to be checked on site");
+    EXPECT_EQ(window->at("txtComment").text(), "Fan °C to be checked on site");
+    const Message added =
+        information("Comment Added", "A comment has been added to the end of the summary.");
+    EXPECT_EQ(messages(), (std::vector<Message>{added, added}));
+    EXPECT_FALSE(user::set(*window, "RichTextBox1", "edited")) << "the document is read-only";
+}
+
+TEST_F(SummaryWindow, SaveWritesTheDocumentAsRichText) {
+    open();
+    ASSERT_TRUE(user::set(*window, "txtComment", "½ inch {BSP}"));
+    click("cmdAddComment");
+    services.messages.clear();
+    answerSave(folder / "summary");     // no extension: ".rtf" is added
+    answerSave(folder / "summary.doc"); // one given is kept
+    click("Command1");
+    click("mnuSave");
+    EXPECT_EQ(test::contentsOf(folder / "summary.rtf"), rtfOfPlainText(document()));
+    EXPECT_EQ(test::contentsOf(folder / "summary.doc"), rtfOfPlainText(document()));
+    EXPECT_EQ(services.dialogs.shown(),
+              (std::vector<platform::SaveDialog>(
+                  2, {"Save Summary", "Rich Text Format (*.rtf)|*.rtf|", 1})));
+
+    // Cancelled: nothing written, nothing said.
+    services.answers.enqueue(DialogAnswer::cancel());
+    click("Command1");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 2);
+    EXPECT_TRUE(messages().empty());
+}
+
+TEST_F(SummaryWindow, ASaveThatFailsSaysWhyAndLeavesTheWindowAsItWas) {
+    open();
+    const std::string before = document();
+    fs::create_directory(folder / "taken.rtf");
+    const std::pair<fs::path, std::string> rows[] = {
+        {folder / "missing" / "summary",
+         (folder / "missing" / "summary.rtf").string() + "\": No such file or directory."},
+        {folder / "taken", (folder / "taken.rtf").string() + "\": it is a folder."},
+    };
+    for (const auto& [answer, ending] : rows) {
+        services.messages.clear();
+        answerSave(answer);
+        click("Command1");
+        EXPECT_EQ(messages(),
+                  (std::vector<Message>{information(
+                      "Summary Not Saved", "The summary could not be saved to \"" + ending)}))
+            << answer;
+    }
+    services.messages.clear();
+    services.answers.enqueue(DialogAnswer::save(""));
+    click("Command1");
+    EXPECT_EQ(messages(), (std::vector<Message>{information(
+                              "Summary Not Saved",
+                              "The summary could not be saved to \"\": no file name was given.")}));
+    EXPECT_EQ(document(), before);
+    EXPECT_TRUE(window->shown());
+}
+
+// The characters selected in the box, counted as the box counts them.
+platform::TextSelection selectionOf(const std::string& text, std::string_view part) {
+    const std::size_t at = text.find(part);
+    const auto count = [](std::string_view piece) {
+        return static_cast<int>(utf8::decode(piece)->size());
+    };
+    return {count(std::string_view(text).substr(0, at)), count(part)};
+}
+
+TEST_F(SummaryWindow, PrintHandsOverTheDocumentInItsFontWithTheSelection) {
+    DocumentPrinter printer;
+    open(&printer);
+    click("cmdPrint");
+    const std::string line = "Supply Air Vol: \t\t2.5\tm³/s";
+    ASSERT_TRUE(user::select(*window, "RichTextBox1", selectionOf(document(), line)));
+    click("mnuPrint");
+    const platform::PrintDocument whole{"Coil Selection / Rating Summary",
+                                        document(),
+                                        {"Arial", 8.25, true},
+                                        "",
+                                        {"ZYL RAC Version 1.1", "2024-03-05"}};
+    platform::PrintDocument selected = whole;
+    selected.selected = line;
+    EXPECT_EQ(printer.documents, (std::vector<platform::PrintDocument>{whole, selected}));
+    EXPECT_TRUE(messages().empty());
+
+    printer.printAnswer = {PrintOutcome::Cancelled, ""};
+    click("cmdPrint");
+    EXPECT_TRUE(messages().empty());
+    printer.printAnswer = {PrintOutcome::Failed, "the printer reported an error"};
+    click("cmdPrint");
+    EXPECT_EQ(messages(),
+              (std::vector<Message>{information(
+                  "Summary Not Printed",
+                  "The summary could not be printed: the printer reported an error.")}));
+}
+
+TEST_F(SummaryWindow, ExportPdfAsksForAFileAndWritesTheWholeDocument) {
+    DocumentPrinter printer;
+    open(&printer);
+    ASSERT_TRUE(user::select(*window, "RichTextBox1", {0, 7}));
+    answerSave(folder / "datasheet");
+    click("cmdExportPDF");
+    services.answers.enqueue(DialogAnswer::cancel());
+    click("mnuExportPDF");
+    ASSERT_EQ(printer.documents.size(), 1u);
+    EXPECT_EQ(printer.documents[0].text, document());
+    EXPECT_EQ(printer.exportedTo, (std::vector<std::string>{(folder / "datasheet.pdf").string()}));
+    EXPECT_EQ(services.dialogs.shown(), (std::vector<platform::SaveDialog>(
+                                            2, {"Export PDF", "PDF Document (*.pdf)|*.pdf|", 1})));
+    EXPECT_TRUE(messages().empty());
+
+    printer.exportAnswer = {"No space left on device"};
+    answerSave(folder / "full.pdf");
+    click("cmdExportPDF");
+    EXPECT_EQ(messages(), (std::vector<Message>{information(
+                              "Summary Not Exported", "The summary could not be exported to \"" +
+                                                          (folder / "full.pdf").string() +
+                                                          "\": No space left on device.")}));
+}
+
+TEST_F(SummaryWindow, CloseAndItsMenuEntryUnloadTheWindow) {
+    for (const char* close : {"cmdclose", "mnuClose"}) {
+        open();
+        click(close);
+        EXPECT_FALSE(window->loaded()) << close;
+    }
+}
+
+} // namespace
+} // namespace rac::summary::testing_support
