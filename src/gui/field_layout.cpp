@@ -1,5 +1,7 @@
 #include "gui/field_layout.h"
 
+#include "gui/qt_text.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -32,6 +34,17 @@ void keepPlaceWhenHidden(QWidget& widget) {
     QSizePolicy policy = widget.sizePolicy();
     policy.setRetainSizeWhenHidden(true);
     widget.setSizePolicy(policy);
+}
+
+void chainTabOrder(QWidget& window, const std::vector<std::string>& names) {
+    QWidget* previous = nullptr;
+    for (const auto& name : names) {
+        auto* widget = window.findChild<QWidget*>(toQt(name));
+        if (previous != nullptr && widget != nullptr) {
+            QWidget::setTabOrder(previous, widget);
+        }
+        previous = widget != nullptr ? widget : previous;
+    }
 }
 
 } // namespace rac::gui

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QString>
+#include <string>
+#include <vector>
 
 class QGridLayout;
 class QGroupBox;
@@ -21,5 +23,9 @@ void fitNumberBox(QLineEdit& box, int digits);
 
 // Keeps the place of a widget the screen hides in some modes, so the layout does not jump.
 void keepPlaceWhenHidden(QWidget& widget);
+
+// Tab moves through the window's widgets of these names in this order; names without a widget
+// are passed over.
+void chainTabOrder(QWidget& window, const std::vector<std::string>& names);
 
 } // namespace rac::gui

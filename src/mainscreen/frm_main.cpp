@@ -84,6 +84,7 @@ void FrmMain::wireEvents() {
     }
 
     on("cmdCalculate", Event::Click, [this](Control&) { Calculate(); });
+    on("cmdCosting", Event::Click, [this](Control&) { shell_.ShowCosting(); });
     on("Toolbar1", Event::Click, [this](Control& button) { toolbarClicked(button); });
     on("Timer1", Event::Timer, [this](Control&) { animateSchematic(); });
 

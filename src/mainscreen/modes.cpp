@@ -103,6 +103,8 @@ void FrmMain::SetSelectionMode() {
         refill(block(side).circuitTypeSelect, kCircuitModes, kOptimise);
     }
     showMaximumFluidPDs(true);
+    // A costing belongs to the mode it was calculated in.
+    shell_.CloseCosting();
     ClearResults();
 }
 
@@ -142,6 +144,7 @@ void FrmMain::SetRatingMode() {
     ui_.targetsMenu.setEnabled(false);
     ui_.targetPanel.setVisible(false);
     showMaximumFluidPDs(false);
+    shell_.CloseCosting();
     ClearResults();
 }
 
