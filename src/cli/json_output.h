@@ -5,6 +5,7 @@
 #include "platform/screen_dump.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 // How the commands write what the screens showed.
@@ -16,6 +17,10 @@ OrderedJson messagesJson(const std::vector<Message>& messages);
 // The same list appended to out as compact JSON text, written directly: a batch writes the
 // messages of every request.
 void appendMessages(std::string& out, const std::vector<Message>& messages);
+
+// {"name": "text", ...} appended to out as compact JSON text, in the order given.
+void appendTextObject(std::string& out,
+                      const std::vector<std::pair<std::string, std::string>>& texts);
 
 // {"@state": ..., control: {field: value, ...}, ...} in the order the form added its controls.
 OrderedJson formDumpJson(const platform::FormDump& dump);

@@ -2,9 +2,11 @@
 
 #include "costmodel/coil_costing.h"
 #include "foundation/numbers.h"
+#include "mainscreen/side_names.h"
 
 #include <array>
 #include <optional>
+#include <string>
 #include <string_view>
 
 // The lines of the costing breakdown window: each a caption in a frame with a box per coil
@@ -17,6 +19,11 @@ struct BreakdownValue {
     float costmodel::CoilCosting::*field;
     numbers::Pattern pattern; // money "0.00", weights "0.0"
 };
+
+// The box of the value for the coil: "txtFinsMaterialSupply".
+inline std::string breakdownBox(const BreakdownValue& value, coil::CoilSide side) {
+    return mainscreen::sided("txt" + std::string(value.name), side);
+}
 
 struct BreakdownLine {
     std::string_view frame;

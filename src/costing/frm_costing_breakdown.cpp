@@ -14,10 +14,6 @@ using platform::ControlKind;
 
 namespace {
 
-std::string boxName(const BreakdownValue& value, coil::CoilSide side) {
-    return sided("txt" + std::string(value.name), side);
-}
-
 void addBox(platform::Form& form, std::string_view name, std::string_view frame) {
     mainscreen::setResultStyle(form.add(ControlKind::TextBox, name, frame));
 }
@@ -39,9 +35,9 @@ void buildLayout(platform::Form& form) {
         platform::addCaptioned(form, ControlKind::Label, "lbl" + std::string(line.value.name),
                                std::string(line.caption), line.frame);
         for (const coil::CoilSide side : mainscreen::kBothSides) {
-            addBox(form, boxName(line.value, side), line.frame);
+            addBox(form, breakdownBox(line.value, side), line.frame);
             if (line.labour) {
-                addBox(form, boxName(*line.labour, side), line.frame);
+                addBox(form, breakdownBox(*line.labour, side), line.frame);
             }
         }
     }
@@ -66,7 +62,7 @@ void FrmCostingBreakdown::ShowCoil(coil::CoilSide side, const costmodel::CoilCos
     for (const BreakdownLine& line : kBreakdownLines) {
         for (const auto& value : {std::optional(line.value), line.labour}) {
             if (value) {
-                at(boxName(*value, side))
+                at(breakdownBox(*value, side))
                     .setText(
                         numbers::format(numbers::widen(costing.*(value->field)), value->pattern));
             }

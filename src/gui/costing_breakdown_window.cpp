@@ -98,12 +98,12 @@ QGroupBox* CostingBreakdownWindow::frame(FormWidgets& widgets, std::string_view 
         }
         grid->addWidget(widgets.take("lbl" + std::string(line.value.name)), row, kCaptionColumn);
         for (int side = 0; side < 2; ++side) {
-            const std::string suffix = kSides[side];
-            grid->addWidget(valueBox(widgets, "txt" + std::string(line.value.name) + suffix), row,
+            const coil::CoilSide coil = mainscreen::kBothSides[side];
+            grid->addWidget(valueBox(widgets, costing::breakdownBox(line.value, coil)), row,
                             valueColumn(side, false));
             if (line.labour) {
-                grid->addWidget(valueBox(widgets, "txt" + std::string(line.labour->name) + suffix),
-                                row, valueColumn(side, true));
+                grid->addWidget(valueBox(widgets, costing::breakdownBox(*line.labour, coil)), row,
+                                valueColumn(side, true));
             }
         }
         ++row;
