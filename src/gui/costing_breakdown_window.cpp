@@ -57,17 +57,12 @@ CostingBreakdownWindow::CostingBreakdownWindow(platform::Form& form)
         stack->addStretch();
         columns->addLayout(stack);
     }
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(page);
-
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(widgets.take<QPushButton>("cmdOK"));
     buttons->addWidget(widgets.take<QPushButton>("cmdPrint"));
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scroll, 1);
+    layout->addWidget(scrolling(*page, *this), 1);
     layout->addLayout(buttons);
 
     binding_ = new FormBinding(form, *this);

@@ -66,11 +66,7 @@ CostingWindow::CostingWindow(platform::Form& form) {
     pair->addWidget(commands(widgets));
     columns->addLayout(pair, 1);
 
-    auto* scroll = new QScrollArea(this);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setWidget(page);
-    setCentralWidget(scroll);
+    setCentralWidget(scrolling(*page, *this));
 
     unplaced_ = widgets.untaken();
     binding_ = new FormBinding(form, *this);
