@@ -54,7 +54,8 @@ void FrmCosting::wireEvents() {
     for (const std::string_view name : {"txtEnergyCost", "txtAnnualRunHours", "txtExchangeRate"}) {
         on(name, Event::Change, clear);
         onKeyPress(name, neutraliseEnter);
-        // Gaining the focus selects the whole text, which the box's widget does by itself.
+        // The desktop selects the whole text as the box gains the focus: the model holds no
+        // selection of a plain text box.
     }
 
     on("cmdCalculateCost", Event::Click, [this](Control&) { CalculateCost(); });

@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -35,6 +36,27 @@ QLineEdit* numberBox(FormWidgets& widgets, std::string_view name, int digits = 8
     fitNumberBox(*box, digits);
     return box;
 }
+
+// Selects the whole text of a box as it gains the focus, however it gains it, so that what is
+// typed replaces it.
+class SelectAllOnFocus final : public QObject {
+  public:
+    explicit SelectAllOnFocus(QLineEdit& box) : QObject(&box), box_(box) {
+        box.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::FocusIn) {
+            // After the click that brought the focus has placed the cursor.
+            QMetaObject::invokeMethod(&box_, &QLineEdit::selectAll, Qt::QueuedConnection);
+        }
+        return false;
+    }
+
+  private:
+    QLineEdit& box_;
+};
 
 // Check boxes two to a row, from the given grid row on.
 int addChecks(QGridLayout& grid, int row, FormWidgets& widgets,
@@ -224,6 +246,9 @@ QGroupBox* CostingWindow::paybackFrame(FormWidgets& widgets) {
     for (const auto& [label, box] : entries) {
         QWidget* caption = widgets.take(label);
         QLineEdit* field = numberBox(widgets, box, 10);
+        if (label == "lblenergycost" || label == "lblannual" || label == "lblExchangeRate") {
+            new SelectAllOnFocus(*field); // the payback's entries
+        }
         keepPlaceWhenHidden(*caption);
         keepPlaceWhenHidden(*field);
         addRow(*grid, row++, *caption, *field);

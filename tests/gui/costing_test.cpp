@@ -133,6 +133,12 @@ TEST_P(PickedCosting, PricedAfterACalculate) {
     auto* energy = in<QLineEdit>(costing, "txtEnergyCost");
     QTest::mouseClick(energy, Qt::LeftButton);
     QTest::keyClicks(energy, "0.01");
+    // A payback entry's text is selected as it gains the focus: typing replaces it.
+    auto* hours = in<QLineEdit>(costing, "txtAnnualRunHours");
+    QTest::mouseClick(hours, Qt::LeftButton);
+    ASSERT_TRUE(QTest::qWaitFor([hours] { return hours->selectedText() == "3000"; }));
+    QTest::keyClicks(hours, "2500");
+    EXPECT_EQ(hours->text(), "2500");
     auto* stiffeners = in<QCheckBox>(costing, "chkStiffenersExtract");
     QTest::mouseClick(stiffeners, Qt::LeftButton);
     EXPECT_TRUE(stiffeners->isChecked());
@@ -147,7 +153,7 @@ TEST_P(PickedCosting, PricedAfterACalculate) {
               text("txtSellPriceSupply").toInt() + text("txtSellPriceExtract").toInt());
     EXPECT_EQ(text("txtTotalRACExWorksPriceForeign").toInt(),
               qRound(text("txtTotalRACExWorksPriceSterling").toInt() * 0.5));
-    EXPECT_EQ(text("txtAnnualEnergyCostSaving"), "908"); // 90750 kWh at 0.01 KWD
+    EXPECT_EQ(text("txtAnnualEnergyCostSaving"), "756"); // 30.25 kW, 2500 h, 0.01 KWD a kWh
     EXPECT_TRUE(in<QPushButton>(costing, "cmdPrint")->isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
