@@ -19,8 +19,8 @@ void addBox(platform::Form& form, std::string_view name, std::string_view frame)
 }
 
 // Frames, the column headings, a caption and a box per coil for every line, the
-// carriage once for the pair, and the commands.
-void buildLayout(platform::Form& form) {
+// carriage once for the pair, and the commands; gives the carriage box.
+platform::Control& buildLayout(platform::Form& form) {
     form.setTitle("ZYL RAC Costing Breakdown");
     for (const BreakdownFrame& frame : kBreakdownFrames) {
         platform::addCaptioned(form, ControlKind::Frame, frame.name, std::string(frame.caption));
@@ -46,34 +46,39 @@ void buildLayout(platform::Form& form) {
     addBox(form, "txtCarriageCost", "fraCostingBreakdown");
     platform::addCaptioned(form, ControlKind::CommandButton, "cmdOK", "OK");
     platform::addCaptioned(form, ControlKind::CommandButton, "cmdPrint", "Print");
+    return form.at("txtCarriageCost");
 }
 
 } // namespace
 
 FrmCostingBreakdown::FrmCostingBreakdown(platform::Services services)
-    : Form("frmCostingBreakdown"), services_(services) {
-    buildLayout(*this);
+    : Form("frmCostingBreakdown"), services_(services), carriage_(buildLayout(*this)) {
+    for (const coil::CoilSide side : mainscreen::kBothSides) {
+        auto& boxes = boxes_[static_cast<std::size_t>(side)];
+        for (const BreakdownLine& line : kBreakdownLines) {
+            for (const BreakdownValue* value :
+                 {&line.value, line.labour ? &*line.labour : nullptr}) {
+                if (value != nullptr) {
+                    boxes.push_back({&at(breakdownBox(*value, side)), value});
+                }
+            }
+        }
+    }
     on("cmdOK", platform::Event::Click, [this](platform::Control&) { hide(); });
     on("cmdPrint", platform::Event::Click, [this](platform::Control&) { PrintWindow(); });
 }
 
 void FrmCostingBreakdown::ShowCoil(coil::CoilSide side, const costmodel::CoilCosting& costing) {
     load();
-    for (const BreakdownLine& line : kBreakdownLines) {
-        for (const auto& value : {std::optional(line.value), line.labour}) {
-            if (value) {
-                at(breakdownBox(*value, side))
-                    .setText(
-                        numbers::format(numbers::widen(costing.*(value->field)), value->pattern));
-            }
-        }
+    for (const Box& box : boxes_[static_cast<std::size_t>(side)]) {
+        box.control->setText(
+            numbers::format(numbers::widen(costing.*(box.value->field)), box.value->pattern));
     }
 }
 
 void FrmCostingBreakdown::ShowCarriageCost(float carriageCost) {
     load();
-    at("txtCarriageCost")
-        .setText(numbers::format(numbers::widen(carriageCost), numbers::Pattern::TwoDecimals));
+    carriage_.setText(numbers::format(numbers::widen(carriageCost), numbers::Pattern::TwoDecimals));
 }
 
 void FrmCostingBreakdown::ClearValues() {
@@ -81,11 +86,12 @@ void FrmCostingBreakdown::ClearValues() {
     if (!loaded()) {
         return;
     }
-    for (platform::Control* control : controls()) {
-        if (control->kind() == ControlKind::TextBox) {
-            control->setText("");
+    for (const auto& boxes : boxes_) {
+        for (const Box& box : boxes) {
+            box.control->setText("");
         }
     }
+    carriage_.setText("");
 }
 
 void FrmCostingBreakdown::PrintWindow() {

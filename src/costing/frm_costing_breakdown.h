@@ -5,7 +5,12 @@
 #include "platform/form.h"
 #include "platform/services.h"
 
+#include <array>
+#include <vector>
+
 namespace rac::costing {
+
+struct BreakdownValue;
 
 // The costing's intermediate values for each coil: material, labour, options, sheet metal and
 // weights. Every costing writes them whether or not the window is shown; a box that has not been
@@ -23,7 +28,15 @@ class FrmCostingBreakdown final : public platform::Form {
     void PrintWindow();
 
   private:
+    struct Box {
+        platform::Control* control;
+        const BreakdownValue* value;
+    };
+
     platform::Services services_;
+    // Each coil's value boxes, found once: every costing writes them all.
+    std::array<std::vector<Box>, 2> boxes_;
+    platform::Control& carriage_;
 };
 
 } // namespace rac::costing
