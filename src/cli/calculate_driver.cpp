@@ -106,8 +106,9 @@ CalculateOutcome calculate(const CalculateRequest& request, const Launcher& laun
 
 std::string outcomeText(const CalculateOutcome& outcome) {
     constexpr std::size_t usualLength = 2048; // the fields and a message or two
+    constexpr std::size_t usualCostingLength = 6144; // its fields, breakdown and settings
     std::string text;
-    text.reserve(usualLength);
+    text.reserve(usualLength + (outcome.costing ? usualCostingLength : 0));
     text += R"({"aborted":)";
     text += outcome.aborted ? "true" : "false";
     text += R"(,"messages":)";

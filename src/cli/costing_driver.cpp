@@ -93,11 +93,12 @@ void appendCostingOutcome(std::string& out, const std::optional<CostingOutcome>&
     }
     for (const auto& [key, texts] : {std::pair{R"(,"fields":)", &outcome->fields},
                                      std::pair{R"(,"breakdown":)", &outcome->breakdown},
-                                     std::pair{R"(,"main":)", &outcome->main},
-                                     std::pair{R"(,"settings":)", &outcome->settings}}) {
+                                     std::pair{R"(,"main":)", &outcome->main}}) {
         out += key;
         appendTextObject(out, *texts);
     }
+    out += R"(,"settings":)";
+    appendTextObject(out, outcome->settings);
     out += '}';
 }
 

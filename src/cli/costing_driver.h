@@ -23,7 +23,8 @@ struct CostingOutcome {
     ShownTexts fields;    // frmCosting's results and payback inputs, in screen order
     ShownTexts breakdown; // every box of frmCostingBreakdown
     ShownTexts main;      // the main screen's air pressure drops, as the eliminators leave them
-    ShownTexts settings;  // the settings store, keyed "Section/Value"
+    // The settings store, keyed "Section/Value".
+    std::vector<std::pair<std::string, std::string>> settings;
 };
 
 // On a program whose calculation has just completed, as a user would: presses the main screen's

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <array>
+#include <optional>
+#include <string_view>
+#include <unordered_map>
 
 namespace rac::cli {
 
@@ -10,6 +13,9 @@ namespace {
 // The bin payback and its location come with the location window; until then a costing's
 // payback is at design conditions.
 constexpr std::array kNotYet{"optBinPayback", "cmbLocation"};
+
+// The position of an entry in CostingInputOrder, looked up for every field of every request.
+std::optional<std::size_t> positionInOrder(std::string_view name);
 
 } // namespace
 
@@ -49,6 +55,26 @@ const std::vector<std::string>& CostingInputOrder() {
     return order;
 }
 
+namespace {
+
+std::optional<std::size_t> positionInOrder(std::string_view name) {
+    static const std::unordered_map<std::string_view, std::size_t> positions = [] {
+        std::unordered_map<std::string_view, std::size_t> byName;
+        const auto& order = CostingInputOrder();
+        for (std::size_t i = 0; i < order.size(); ++i) {
+            byName.emplace(order[i], i);
+        }
+        return byName;
+    }();
+    const auto found = positions.find(name);
+    if (found == positions.end()) {
+        return std::nullopt;
+    }
+    return found->second;
+}
+
+} // namespace
+
 CostingRequest readCostingRequest(const Json& value) {
     const ObjectReader costing(value, "\"costing\"");
     costing.allowOnly({"password", "fields"});
@@ -60,18 +86,20 @@ CostingRequest readCostingRequest(const Json& value) {
     const ObjectReader fields(costing.at("fields"), "the costing's \"fields\"");
     const auto& order = CostingInputOrder();
     std::vector<const std::string*> texts(order.size(), nullptr); // by position in the order
-    for (const auto& [name, text] : costing.at("fields").items()) {
-        if (std::find(kNotYet.begin(), kNotYet.end(), name) != kNotYet.end()) {
-            throw InputError(inQuotes(name) +
-                             ": the bin payback cannot be asked for yet; a costing's payback is "
-                             "for design conditions (\"optPaybackDesign\")");
-        }
-        const auto position = std::find(order.begin(), order.end(), name);
-        if (position == order.end()) {
+    for (const auto& [name, text] : costing.at("fields").get_ref<const Json::object_t&>()) {
+        const auto position = positionInOrder(name);
+        if (!position) {
+            if (std::find(kNotYet.begin(), kNotYet.end(), name) != kNotYet.end()) {
+                throw InputError(inQuotes(name) +
+                                 ": the bin payback cannot be asked for yet; a costing's payback "
+                                 "is for design conditions (\"optPaybackDesign\")");
+            }
             throw InputError(inQuotes(name) + " is not an entry field of frmCosting");
         }
-        texts[static_cast<std::size_t>(position - order.begin())] =
-            &requireText(text, "the text of " + inQuotes(name));
+        if (!text.is_string()) { // the message is put together only when it is needed
+            requireText(text, "the text of " + inQuotes(name));
+        }
+        texts[*position] = &text.get_ref<const std::string&>();
     }
     for (std::size_t i = 0; i < order.size(); ++i) {
         if (texts[i] != nullptr) {

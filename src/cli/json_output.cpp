@@ -111,20 +111,6 @@ void appendMessages(std::string& out, const std::vector<Message>& messages) {
     out += ']';
 }
 
-void appendTextObject(std::string& out,
-                      const std::vector<std::pair<std::string, std::string>>& texts) {
-    out += '{';
-    std::string_view separator;
-    for (const auto& [name, text] : texts) {
-        out += separator;
-        separator = ",";
-        appendQuoted(out, name);
-        out += ':';
-        appendQuoted(out, text);
-    }
-    out += '}';
-}
-
 OrderedJson formDumpJson(const platform::FormDump& dump) {
     OrderedJson form{{"@state", dump.state}};
     for (const auto& control : dump.controls) {

@@ -5,6 +5,7 @@
 #include "platform/screen_dump.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -19,8 +20,19 @@ OrderedJson messagesJson(const std::vector<Message>& messages);
 void appendMessages(std::string& out, const std::vector<Message>& messages);
 
 // {"name": "text", ...} appended to out as compact JSON text, in the order given.
-void appendTextObject(std::string& out,
-                      const std::vector<std::pair<std::string, std::string>>& texts);
+template <typename Name>
+void appendTextObject(std::string& out, const std::vector<std::pair<Name, std::string>>& texts) {
+    out += '{';
+    std::string_view separator;
+    for (const auto& [name, text] : texts) {
+        out += separator;
+        separator = ",";
+        appendQuoted(out, name);
+        out += ':';
+        appendQuoted(out, text);
+    }
+    out += '}';
+}
 
 // {"@state": ..., control: {field: value, ...}, ...} in the order the form added its controls.
 OrderedJson formDumpJson(const platform::FormDump& dump);

@@ -22,8 +22,9 @@ std::string whyUnreachable(const platform::Form& form);
 void requireDone(bool done, const platform::Form& form, std::string_view control,
                  std::string_view action);
 
-// Controls and the texts they show, in the order a command reports them.
-using ShownTexts = std::vector<std::pair<std::string, std::string>>;
+// Controls and the texts they show, in the order a command reports them. The names are those of
+// the lists the commands report from, which live as long as the program.
+using ShownTexts = std::vector<std::pair<std::string_view, std::string>>;
 
 // The texts of the form's controls of these names.
 template <typename Names> ShownTexts shownTexts(const platform::Form& form, const Names& names) {

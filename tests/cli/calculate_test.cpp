@@ -14,7 +14,7 @@ namespace rac::cli {
 namespace {
 
 using Lines = std::vector<std::string>;
-using Field = std::pair<std::string, std::string>;
+using Field = std::pair<std::string_view, std::string>;
 using ::testing::ElementsAre;
 using ::testing::IsSupersetOf;
 using ::testing::StartsWith;
