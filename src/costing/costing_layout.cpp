@@ -1,5 +1,6 @@
 #include "costing/costing_layout.h"
 
+#include "costing/option_lists.h"
 #include "mainscreen/field_style.h"
 #include "mainscreen/side_names.h"
 #include "platform/form_building.h"
@@ -76,6 +77,10 @@ void addCasing(Form& form, coil::CoilSide side) {
     labelled("lblDrainpanMaterial", "Drainpan Material", ControlKind::List, "cmbDrainpanMaterial");
     labelled("lblCasingDepthSelect", "Casing Depth", ControlKind::List, "cmbCasingDepthSelect");
     labelled("lblCasingDepth", "Casing Depth (mm)", ControlKind::TextBox, "txtCasingDepth");
+    // The lists that offer every coil the same; the load picks from them.
+    form.at(sided("cmbCasingMaterial", side)).addItems(SheetMaterials());
+    form.at(sided("cmbDrainpan", side)).addItems(Drainpans());
+    form.at(sided("cmbCasingDepthSelect", side)).addItems(CasingDepthModes());
     const std::pair<std::string_view, std::string_view> options[] = {
         {"chkEliminators", "Eliminators"},
         {"chkStiffeners", "Stiffeners"},
@@ -94,7 +99,7 @@ void addBlock(Form& form, coil::CoilSide side) {
     platform::addCaptioned(form, ControlKind::Frame, frame,
                            std::string(mainscreen::sideSuffix(side)) + " Block");
     addLabel(form, sided("lblBrazeMat", side), "Braze Material", frame);
-    form.add(ControlKind::List, sided("cmbBrazeMat", side), frame);
+    form.add(ControlKind::List, sided("cmbBrazeMat", side), frame).addItems(BrazeMaterials());
     const std::pair<std::string_view, std::string_view> options[] = {
         {"chkVentDrain", "Vent / Drain"},
         {"chkTestPoints", "Test Points"},
@@ -164,7 +169,7 @@ void addPayback(Form& form) {
     constexpr std::string_view frame = "fraPayback";
     platform::addCaptioned(form, ControlKind::Frame, frame, "Payback Calculation");
     addLabel(form, "lblCountry", "Country", frame);
-    form.add(ControlKind::List, "cmbCountry", frame);
+    form.add(ControlKind::List, "cmbCountry", frame).addItems(Countries());
     platform::addCaptioned(form, ControlKind::OptionButton, "optPaybackDesign",
                            "Payback for Design Conditions", frame)
         .setValue(1);

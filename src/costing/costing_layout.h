@@ -25,10 +25,6 @@ inline constexpr std::string_view kOptionBoxes[] = {
     "chkEliminators", "chkStiffeners", "chkNutserts", "chkGAM",  "chkThickTube",
     "chkVentDrain",   "chkTestPoints", "chkBlygold",  "chkETAM", "chkPreTinnedCopperFins"};
 
-inline const std::vector<std::string> kDrainpans{
-    "Standard Flat", "Sloping", "Removeable Flat", "Removeable Sloping", "Perforated Base", "None"};
-inline const std::vector<std::string> kCasingDepthModes{"Standard", "Non-Standard"};
-
 // Adds every control to the form; returns those the rules work with.
 CostingControls buildCostingLayout(platform::Form& form);
 

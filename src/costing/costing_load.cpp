@@ -1,8 +1,6 @@
-#include "costing/costing_layout.h"
 #include "costing/frm_costing.h"
-#include "costmodel/casing_style.h"
+#include "costing/option_lists.h"
 #include "costmodel/countries.h"
-#include "costmodel/price_table.h"
 #include "costmodel/sheet_materials.h"
 #include "foundation/numbers.h"
 #include "mainscreen/option_lists.h"
@@ -29,14 +27,6 @@ constexpr std::array<std::string_view, 5> kEconomyConnections{"15mm", "22mm", "Â
 template <std::size_t N>
 bool among(const std::array<std::string_view, N>& names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
-}
-
-std::vector<std::string> names(const auto& entries) {
-    std::vector<std::string> listed;
-    for (const auto& entry : entries) {
-        listed.emplace_back(entry.name);
-    }
-    return listed;
 }
 
 void offerNot(Control& option) {
@@ -81,16 +71,9 @@ void FrmCosting::populateSide(Side which) {
     const bool economy = rows < 3 && numbers::leadingNumber(coil.tubesHigh.text()) <= 23 &&
                          numbers::leadingNumber(coil.finnedLength.text()) <= 2000 && fluid < 115 &&
                          among(kEconomyConnections, coil.connectionSize.text());
-    std::vector<std::string> styles = names(costmodel::kCasingStyles);
-    if (!economy) {
-        styles.erase(styles.begin());
-    }
     fields.casingStyle.clearItems();
-    fields.casingStyle.addItems(styles);
+    fields.casingStyle.addItems(economy ? CasingStyles() : CasingStylesButEconomy());
     fields.casingStyle.setListIndex(0);
-
-    fields.casingMaterial.clearItems();
-    fields.casingMaterial.addItems(names(costmodel::kSheetMaterials));
     fields.casingMaterial.setListIndex(0);
 
     // A drain pan under the coil that cools its air. With both air streams at the same
@@ -98,21 +81,16 @@ void FrmCosting::populateSide(Side which) {
     const double supplyOn = numbers::leadingNumber(main_.dbSupplyOn.text());
     const double extractOn = numbers::leadingNumber(main_.dbExtractOn.text());
     const bool cools = which == Side::Supply ? supplyOn > extractOn : supplyOn < extractOn;
-    fields.drainpan.clearItems();
-    fields.drainpan.addItems(layout::kDrainpans);
     fields.drainpan.setText(cools ? "Standard Flat" : "None");
     if (cools) {
-        mainscreen::refill(fields.drainpanMaterial, names(costmodel::kSheetMaterials),
-                           fields.casingMaterial.text());
+        mainscreen::refill(fields.drainpanMaterial, SheetMaterials(), fields.casingMaterial.text());
     } else {
-        mainscreen::refill(fields.drainpanMaterial, {std::string(costmodel::kNoDrainpanMaterial)},
+        mainscreen::refill(fields.drainpanMaterial, NoDrainpanMaterials(),
                            costmodel::kNoDrainpanMaterial);
     }
 
-    mainscreen::refill(fields.casingDepthSelect, layout::kCasingDepthModes, "Standard");
-    mainscreen::refill(fields.brazeMat,
-                       {costmodel::kBrazeMaterials.begin(), costmodel::kBrazeMaterials.end()},
-                       hot ? "Phos 5" : "Phos 0");
+    fields.casingDepthSelect.setText("Standard");
+    fields.brazeMat.setText(hot ? "Phos 5" : "Phos 0");
     for (Control* option : {&fields.stiffeners, &fields.nutserts, &fields.gam}) {
         option->setValue(0);
     }
@@ -124,13 +102,11 @@ void FrmCosting::populateSide(Side which) {
     }
 }
 
-// The list in order and the United Kingdom first, then the country kept from the last costing
+// The United Kingdom first, then the country kept from the last costing
 // with its energy cost and exchange rate. Without a usable country nothing kept is applied: the
 // rates belong to the country they were kept with.
 void FrmCosting::loadCountry() {
     Control& country = ui_.country;
-    country.clearItems();
-    country.addItems(names(costmodel::kCountries));
     country.setListIndex(0);
     const int stored =
         platform::readWholeNumber(services_.settings, "PaybackCalc", "Country", -1, 0,

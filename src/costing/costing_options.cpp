@@ -1,4 +1,5 @@
 #include "costing/frm_costing.h"
+#include "costing/option_lists.h"
 #include "costmodel/price_table.h"
 #include "costmodel/sheet_materials.h"
 #include "foundation/numbers.h"
@@ -18,14 +19,6 @@ namespace {
 // GAM is made for mild steel casings only.
 constexpr std::array<std::string_view, 3> kMildSteels{"3mm mild steel", "14g mild steel",
                                                       "16g mild steel"};
-
-std::vector<std::string> sheetMaterialNames() {
-    std::vector<std::string> listed;
-    for (const auto& material : costmodel::kSheetMaterials) {
-        listed.emplace_back(material.name);
-    }
-    return listed;
-}
 
 bool holdsMaterial(const Control& drainpanMaterial) {
     return !drainpanMaterial.text().empty() &&
@@ -68,11 +61,11 @@ void FrmCosting::casingStyleLeft(Side which) {
 void FrmCosting::drainpanClicked(Side which) {
     const CostingSide& fields = side(which);
     if (fields.drainpan.text() == "None") {
-        mainscreen::refill(fields.drainpanMaterial, {std::string(costmodel::kNoDrainpanMaterial)},
+        mainscreen::refill(fields.drainpanMaterial, NoDrainpanMaterials(),
                            costmodel::kNoDrainpanMaterial);
     } else if (!fields.drainpanMaterial.text().empty()) {
         fields.drainpanMaterial.clearItems();
-        fields.drainpanMaterial.addItems(sheetMaterialNames());
+        fields.drainpanMaterial.addItems(SheetMaterials());
         fields.drainpanMaterial.setListIndex(fields.casingMaterial.listIndex());
     }
     ClearCostingOutputs();
