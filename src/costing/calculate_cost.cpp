@@ -2,6 +2,7 @@
 #include "costing/frm_costing_breakdown.h"
 #include "costmodel/coil_block.h"
 #include "costmodel/countries.h"
+#include "foundation/flag_while.h"
 #include "foundation/numbers.h"
 #include "mainscreen/side_names.h"
 
@@ -29,18 +30,6 @@ double shownNumber(const platform::Control& box) {
 std::string inPattern(float value, Pattern pattern) {
     return numbers::format(numbers::widen(value), pattern);
 }
-
-// Marks the costing's own writing into the screen for as long as it lasts.
-class Showing {
-  public:
-    explicit Showing(bool& flag) : flag_(flag) { flag_ = true; }
-    ~Showing() { flag_ = false; }
-    Showing(const Showing&) = delete;
-    Showing& operator=(const Showing&) = delete;
-
-  private:
-    bool& flag_;
-};
 
 } // namespace
 
@@ -140,7 +129,7 @@ std::optional<double> FrmCosting::enteredGrossMargin() const {
 }
 
 void FrmCosting::showCoil(Side which) {
-    const Showing showing(showingResults_);
+    const FlagWhile showing(showingResults_);
     const CoilCosting& costing = state_.CoilCosting;
     const CostingSide& fields = side(which);
     fields.sellPrice.setText(inPattern(costing.SellPrice, Pattern::Whole));
