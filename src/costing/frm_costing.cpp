@@ -8,6 +8,7 @@
 #include "mainscreen/identity.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/side_names.h"
+#include "platform/form_building.h"
 
 namespace rac::costing {
 
@@ -19,13 +20,6 @@ using platform::Event;
 namespace {
 
 constexpr double kHotFluid = 115; // C
-
-void neutraliseEnter(Control&, char32_t& key) {
-    // Enter would otherwise reach the window and press a button: it types nothing.
-    if (key == '\r') {
-        key = 7;
-    }
-}
 
 } // namespace
 
@@ -53,7 +47,7 @@ void FrmCosting::wireEvents() {
     on("optPaybackDesign", Event::Click, [this](Control&) { choosePaybackDesign(); });
     for (const std::string_view name : {"txtEnergyCost", "txtAnnualRunHours", "txtExchangeRate"}) {
         on(name, Event::Change, clear);
-        onKeyPress(name, neutraliseEnter);
+        onKeyPress(name, platform::neutraliseEnter);
         // The desktop selects the whole text as the box gains the focus: the model holds no
         // selection of a plain text box.
     }
@@ -88,7 +82,7 @@ void FrmCosting::wireSide(Side which) {
     for (Control* option : side(which).options) {
         on(option->name(), Event::Click, clear);
     }
-    onKeyPress(mainscreen::sided("txtCasingDepth", which), neutraliseEnter);
+    onKeyPress(mainscreen::sided("txtCasingDepth", which), platform::neutraliseEnter);
 }
 
 void FrmCosting::toolbarClicked(const Control& button) {

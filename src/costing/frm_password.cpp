@@ -40,12 +40,7 @@ FrmPassword::FrmPassword(platform::Services services, AdditionalInformationAcces
     onLoad([this] { loadScreen(); });
     on("cmdOK", platform::Event::Click, [this](Control&) { CheckPassword(); });
     on("cmdclose", platform::Event::Click, [this](Control&) { close(); });
-    onKeyPress("txtPassword", [](Control&, char32_t& key) {
-        // Enter would otherwise reach a button: it types nothing.
-        if (key == '\r') {
-            key = 7;
-        }
-    });
+    onKeyPress("txtPassword", platform::neutraliseEnter);
 }
 
 // The two remember settings are read, never written: the password stays off the disk. A

@@ -186,12 +186,7 @@ void addToolbar(Form& form) {
         {kToolExit, "Exit Program"},
         {kToolHelp, "Help"},
     };
-    for (int position = 1; position <= kToolbarButtons; ++position) {
-        form.addElement(ControlKind::ToolbarButton, "Toolbar1", position);
-    }
-    for (const auto& [position, toolTip] : toolTips) {
-        form.at("Toolbar1", position).setToolTip(std::string(toolTip));
-    }
+    platform::addToolbar(form, "Toolbar1", kToolbarButtons, toolTips);
 }
 
 void addStatusBar(Form& form) {
