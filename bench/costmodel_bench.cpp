@@ -41,37 +41,39 @@ CoilCosting StartupCoil(coil::CoilSide side) {
     return c;
 }
 
-// The two coils' sell prices.
-using SellPrices = std::array<float, 2>;
-
-void costPair(const CoilCosting& supply, const CoilCosting& extract, PriceTable& prices,
-              CoilCosting& costing, SellPrices& sold, benchmark::State& state) {
-    RecordingMessageSink sink;
-    bool calcAbort = false;
-    coil::CalcStatus status(sink, calcAbort);
-    std::size_t at = 0;
-    for (const auto& [side, inputs] : {std::pair{coil::CoilSide::Supply, &supply},
-                                       std::pair{coil::CoilSide::Extract, &extract}}) {
-        LoadPriceTable(prices, std::nullopt);
-        costing = *inputs;
-        CostCoilBlock(costing, prices, side, status);
-        CalcLabourBreakdown(costing, prices, side, status);
-        sold[at++] = costing.SellPrice;
-    }
-    if (status.CalcAbort) {
-        state.SkipWithError("costing stopped");
-    }
-}
-
-void CostStartupPair(benchmark::State& state) {
+// The start-up pair costed as the screen does it, coil after coil, on records kept from one
+// costing to the next.
+struct PairCosting {
     const CoilCosting supply = StartupCoil(coil::CoilSide::Supply);
     const CoilCosting extract = StartupCoil(coil::CoilSide::Extract);
     PriceTable prices;
     CoilCosting costing;
-    SellPrices sold{};
+    std::array<float, 2> sold{}; // the two sell prices
+
+    void cost(benchmark::State& state) {
+        RecordingMessageSink sink;
+        bool calcAbort = false;
+        coil::CalcStatus status(sink, calcAbort);
+        std::size_t at = 0;
+        for (const auto& [side, inputs] : {std::pair{coil::CoilSide::Supply, &supply},
+                                           std::pair{coil::CoilSide::Extract, &extract}}) {
+            LoadPriceTable(prices, std::nullopt);
+            costing = *inputs;
+            CostCoilBlock(costing, prices, side, status);
+            CalcLabourBreakdown(costing, prices, side, status);
+            sold[at++] = costing.SellPrice;
+        }
+        if (status.CalcAbort) {
+            state.SkipWithError("costing stopped");
+        }
+    }
+};
+
+void CostStartupPair(benchmark::State& state) {
+    PairCosting pair;
     for (auto _ : state) {
-        costPair(supply, extract, prices, costing, sold, state);
-        benchmark::DoNotOptimize(sold);
+        pair.cost(state);
+        benchmark::DoNotOptimize(pair.sold);
     }
 }
 
@@ -81,15 +83,11 @@ BENCHMARK(CostStartupPair);
 // total, the price in Kuwaiti dinars (rate 0.5) and the design payback of the pair's 30.25 kW
 // over 3000 hours.
 void CostStartupPairWithDesignPayback(benchmark::State& state) {
-    const CoilCosting supply = StartupCoil(coil::CoilSide::Supply);
-    const CoilCosting extract = StartupCoil(coil::CoilSide::Extract);
-    PriceTable prices;
-    CoilCosting costing;
-    SellPrices sold{};
+    PairCosting pair;
     for (auto _ : state) {
-        costPair(supply, extract, prices, costing, sold, state);
+        pair.cost(state);
         const auto shown = [&](std::size_t coil) {
-            return numbers::format(numbers::widen(sold[coil]), numbers::Pattern::Whole);
+            return numbers::format(numbers::widen(pair.sold[coil]), numbers::Pattern::Whole);
         };
         const std::string total = numbers::shortestText(RunAroundTotal(shown(0), shown(1)));
         const std::string local =

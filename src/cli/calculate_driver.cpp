@@ -105,7 +105,7 @@ CalculateOutcome calculate(const CalculateRequest& request, const Launcher& laun
 }
 
 std::string outcomeText(const CalculateOutcome& outcome) {
-    constexpr std::size_t usualLength = 2048; // the fields and a message or two
+    constexpr std::size_t usualLength = 2048;        // the fields and a message or two
     constexpr std::size_t usualCostingLength = 6144; // its fields, breakdown and settings
     std::string text;
     text.reserve(usualLength + (outcome.costing ? usualCostingLength : 0));

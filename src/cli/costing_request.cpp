@@ -1,5 +1,7 @@
 #include "cli/costing_request.h"
 
+#include "costing/costing_layout.h"
+
 #include <algorithm>
 #include <array>
 #include <optional>
@@ -23,27 +25,16 @@ const std::vector<std::string>& CostingInputOrder() {
     static const std::vector<std::string> order = [] {
         std::vector<std::string> names{"cmbCountry"};
         for (const char* side : {"Supply", "Extract"}) {
-            for (const char* entry : {"cmbCasingStyle",
-                                      "cmbCasingMaterial",
-                                      "cmbDrainpan",
-                                      "cmbDrainpanMaterial",
-                                      "cmbCasingDepthSelect",
-                                      "txtCasingDepth",
-                                      "chkEliminators",
-                                      "chkStiffeners",
-                                      "chkNutserts",
-                                      "chkGAM",
-                                      "chkThickTube",
-                                      "chkVentDrain",
-                                      "chkTestPoints",
-                                      "chkBlygold",
-                                      "chkETAM",
-                                      "chkPreTinnedCopperFins",
-                                      "cmbBrazeMat",
-                                      "chkConnectionFlanges",
-                                      "optWelded",
-                                      "optScrewed"}) {
+            const auto add = [&](std::string_view entry) {
                 names.push_back(std::string(entry) + side);
+            };
+            std::for_each(std::begin(costing::layout::kCasingEntries),
+                          std::end(costing::layout::kCasingEntries), add);
+            std::for_each(std::begin(costing::layout::kOptionBoxes),
+                          std::end(costing::layout::kOptionBoxes), add);
+            for (const char* entry :
+                 {"cmbBrazeMat", "chkConnectionFlanges", "optWelded", "optScrewed"}) {
+                add(entry);
             }
         }
         for (const char* name : {"txtEnergyCost", "txtExchangeRate", "txtAnnualRunHours",

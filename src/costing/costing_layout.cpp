@@ -5,6 +5,7 @@
 #include "mainscreen/side_names.h"
 #include "platform/form_building.h"
 
+#include <span>
 #include <string>
 #include <utility>
 
@@ -34,6 +35,15 @@ void addResultBox(Form& form, std::string_view name, std::string_view frame) {
     mainscreen::setResultStyle(addTextBox(form, name, frame));
 }
 
+// Check boxes of a coil, by name and caption.
+void addChecks(Form& form, coil::CoilSide side, std::string_view frame,
+               std::span<const std::pair<std::string_view, std::string_view>> boxes) {
+    for (const auto& [name, caption] : boxes) {
+        platform::addCaptioned(form, ControlKind::CheckBox, sided(name, side), std::string(caption),
+                               frame);
+    }
+}
+
 void addMenus(Form& form) {
     const auto menu = [&](std::string_view name, std::string caption,
                           std::string_view parent = {}) {
@@ -54,12 +64,7 @@ void addToolbar(Form& form) {
         {kToolClose, "Close"},
         {kToolHelp, "Help"},
     };
-    for (int position = 1; position <= kToolbarButtons; ++position) {
-        form.addElement(ControlKind::ToolbarButton, "Toolbar1", position);
-    }
-    for (const auto& [position, toolTip] : toolTips) {
-        form.at("Toolbar1", position).setToolTip(std::string(toolTip));
-    }
+    platform::addToolbar(form, "Toolbar1", kToolbarButtons, toolTips);
 }
 
 void addCasing(Form& form, coil::CoilSide side) {
@@ -87,10 +92,7 @@ void addCasing(Form& form, coil::CoilSide side) {
         {"chkNutserts", "Nutserts"},
         {"chkGAM", "GAM"},
     };
-    for (const auto& [name, caption] : options) {
-        platform::addCaptioned(form, ControlKind::CheckBox, sided(name, side), std::string(caption),
-                               frame);
-    }
+    addChecks(form, side, frame, options);
     form.at(sided("chkGAM", side)).setToolTip("Optional with Mild Steel Casings");
 }
 
@@ -109,10 +111,7 @@ void addBlock(Form& form, coil::CoilSide side) {
         {"chkThickTube", "Thick Walled Tube"},
         {"chkConnectionFlanges", "Connection Flanges"},
     };
-    for (const auto& [name, caption] : options) {
-        platform::addCaptioned(form, ControlKind::CheckBox, sided(name, side), std::string(caption),
-                               frame);
-    }
+    addChecks(form, side, frame, options);
     form.at(sided("chkETAM", side)).setToolTip(std::string(kCopperFinsTip));
     form.at(sided("chkPreTinnedCopperFins", side)).setToolTip(std::string(kCopperFinsTip));
     // The kind of flange shows only with flanges ticked; a flanged coil is welded unless the

@@ -20,7 +20,13 @@ enum ToolbarButton : int {
 inline constexpr int kToolbarButtons = 5;
 bool isToolbarSeparator(int position);
 
-// The option boxes of a coil, in the order the costing copies them into its record.
+// The casing entries of a coil, in the order the screen shows them.
+inline constexpr std::string_view kCasingEntries[] = {"cmbCasingStyle",       "cmbCasingMaterial",
+                                                      "cmbDrainpan",          "cmbDrainpanMaterial",
+                                                      "cmbCasingDepthSelect", "txtCasingDepth"};
+
+// The option boxes of a coil, in the order the costing copies them into its record; the first
+// four are the casing's.
 inline constexpr std::string_view kOptionBoxes[] = {
     "chkEliminators", "chkStiffeners", "chkNutserts", "chkGAM",  "chkThickTube",
     "chkVentDrain",   "chkTestPoints", "chkBlygold",  "chkETAM", "chkPreTinnedCopperFins"};

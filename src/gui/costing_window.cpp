@@ -20,6 +20,7 @@
 #include <QShortcut>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace rac::gui {
 
@@ -280,27 +281,14 @@ QWidget* CostingWindow::commands(FormWidgets& widgets) {
 void CostingWindow::orderTabs() {
     std::vector<std::string> order;
     for (const std::string_view side : {"Supply", "Extract"}) {
-        for (const std::string_view base : {"cmbCasingStyle",
-                                            "cmbCasingMaterial",
-                                            "cmbDrainpan",
-                                            "cmbDrainpanMaterial",
-                                            "cmbCasingDepthSelect",
-                                            "txtCasingDepth",
-                                            "chkEliminators",
-                                            "chkStiffeners",
-                                            "chkNutserts",
-                                            "chkGAM",
-                                            "cmbBrazeMat",
-                                            "chkVentDrain",
-                                            "chkTestPoints",
-                                            "chkBlygold",
-                                            "chkETAM",
-                                            "chkPreTinnedCopperFins",
-                                            "chkThickTube",
-                                            "chkConnectionFlanges",
-                                            "optWelded",
-                                            "optScrewed"}) {
-            order.push_back(named(base, side));
+        const auto add = [&](std::string_view base) { order.push_back(named(base, side)); };
+        std::for_each(std::begin(cl::kCasingEntries), std::end(cl::kCasingEntries), add);
+        std::for_each(std::begin(cl::kOptionBoxes), std::begin(cl::kOptionBoxes) + 4, add);
+        for (const std::string_view base :
+             {"cmbBrazeMat", "chkVentDrain", "chkTestPoints", "chkBlygold", "chkETAM",
+              "chkPreTinnedCopperFins", "chkThickTube", "chkConnectionFlanges", "optWelded",
+              "optScrewed"}) {
+            add(base);
         }
     }
     for (const std::string_view name :
