@@ -2,8 +2,10 @@
 // the three targets, both tube sizes, every fin type and fin density mode, both glycols, every
 // circuit mode) are generated while the command reads them and its answers are counted as it
 // writes them, so neither the input nor the output is held. Run it once per N: the peak resident
-// size of the process is what stays flat as N grows.
-//   bench_cli_calculate [N]   (default 10000)
+// size of the process is what stays flat as N grows. With "costing", every request also prices
+// its pair (country, casings, drain pans, depths, options, braze, flanges, and the password with
+// a gross margin on every fourth).
+//   bench_cli_calculate [N] [costing]   (default 10000)
 #include "cli/application_program.h"
 #include "cli/calculate_command.h"
 
@@ -35,12 +37,31 @@ const std::array<const char*, 5> finTypes16{"Aluminium 0.15 rippled", "Aluminium
                                             "Aluminium vinyl coated 0.15 rippled",
                                             "Copper 0.15 rippled", "Copper 0.25 rippled"};
 const std::array<const char*, 7> circuitTypes{"1B", "2B", "H", "P", "F", "Q", "D"};
+const std::array<const char*, 13> countries{
+    "United Kingdom", "Bahrain", "Denmark",  "European", "Hong Kong",    "India", "Korea",
+    "Kuwait",         "Oman",    "Pakistan", "Qatar",    "Saudi Arabia", "U.A.E."};
+// The styles every coil is offered (Economy only suits some).
+const std::array<const char*, 7> casingStyles{"Standard",
+                                              "Unitary:No baffle",
+                                              "Unitary:Baffle both faces",
+                                              "Unitary:Baffle one face",
+                                              "Enclosed",
+                                              "Coverbox",
+                                              "Endplates"};
+const std::array<const char*, 13> sheetMaterials{
+    "16g galv",          "14g galv",          "3mm galv",          "18g 304 stainless",
+    "18g 316 stainless", "16g 304 stainless", "16g 316 stainless", "16g mild steel",
+    "14g mild steel",    "3mm mild steel",    "16g brass",         "16g copper",
+    "16g aluminium"};
+const std::array<const char*, 3> brazes{"Phos 0", "Phos 5", "35  Silver"};
 
 // Writes one request line into a buffer kept from request to request, so that making the input
 // costs little beside answering it.
 class RequestWriter {
   public:
-    explicit RequestWriter(std::string& line) : line_(line) { line_.clear(); }
+    RequestWriter(std::string& line, bool costing) : line_(line), costing_(costing) {
+        line_.clear();
+    }
 
     void write(long i) {
         const bool rating = i % 4 == 3;
@@ -72,7 +93,11 @@ class RequestWriter {
             field("txtFluidMaxPDSupply", "", number(30 + i % 41));
         }
         line_.resize(line_.size() - 2); // the last ", "
-        line_ += "}}\n";
+        line_ += '}';
+        if (costing_) {
+            costing(i);
+        }
+        line_ += "}\n";
     }
 
   private:
@@ -124,27 +149,71 @@ class RequestWriter {
         }
     }
 
+    // A costing of the pair, varied by the request number: every entry is one the screen offers
+    // whatever the pair.
+    void costing(long i) {
+        line_ += R"(, "costing": {)";
+        const bool access = i % 4 == 0;
+        if (access) {
+            line_ += R"("password": "TORVIX205917", )";
+        }
+        line_ += "\"fields\": {";
+        field("cmbCountry", "", countries[static_cast<std::size_t>(i % 13)]);
+        for (const std::string_view side : {"Supply", "Extract"}) {
+            const long k = i + (side == "Extract" ? 5 : 0);
+            field("cmbCasingStyle", side, casingStyles[static_cast<std::size_t>(k % 7)]);
+            field("cmbCasingMaterial", side, sheetMaterials[static_cast<std::size_t>(k % 13)]);
+            if (k % 3 == 0) {
+                field("cmbDrainpan", side, "Sloping");
+            }
+            if (k % 5 == 0) {
+                field("cmbCasingDepthSelect", side, "Non-Standard");
+                field("txtCasingDepth", side, number(200 + k % 300));
+            }
+            field("chkEliminators", side, k % 2 == 0 ? "1" : "0");
+            field("chkStiffeners", side, k % 3 == 1 ? "1" : "0");
+            field("chkNutserts", side, k % 4 == 1 ? "1" : "0");
+            field("chkTestPoints", side, k % 2 == 1 ? "1" : "0");
+            field("chkBlygold", side, k % 6 == 2 ? "1" : "0");
+            field("cmbBrazeMat", side, brazes[static_cast<std::size_t>(k % 3)]);
+            if (k % 4 == 3) {
+                field("chkConnectionFlanges", side, "1");
+                field("optScrewed", side, "1");
+            }
+        }
+        field("txtEnergyCost", "", i % 13 == 0 ? "0.03" : "0.2");
+        field("txtAnnualRunHours", "", number(1000 + 100 * (i % 70)));
+        if (access) {
+            field("chkGrossMargin", "", "1");
+            field("txtGrossMargin", "", number(40 + i % 30));
+        }
+        line_.resize(line_.size() - 2); // the last ", "
+        line_ += "}}";
+    }
+
     std::string& line_;
+    bool costing_;
     std::array<char, 24> digits_{};
 };
 
 // Hands out the requests one line at a time, as a pipe would.
 class RequestSource : public std::streambuf {
   public:
-    explicit RequestSource(long count) : count_(count) {}
+    RequestSource(long count, bool costing) : count_(count), costing_(costing) {}
 
   protected:
     int_type underflow() override {
         if (next_ == count_) {
             return traits_type::eof();
         }
-        RequestWriter(line_).write(next_++);
+        RequestWriter(line_, costing_).write(next_++);
         setg(line_.data(), line_.data(), line_.data() + line_.size());
         return traits_type::to_int_type(line_.front());
     }
 
   private:
     long count_;
+    bool costing_;
     long next_ = 0;
     std::string line_;
 };
@@ -155,6 +224,8 @@ class AnswerCounter : public std::streambuf {
     long answers = 0;
     long aborted = 0;
     long errors = 0;
+    long costingsAborted = 0;
+    long costingsNull = 0;
 
   protected:
     std::streamsize xsputn(const char* text, std::streamsize count) override {
@@ -173,6 +244,13 @@ class AnswerCounter : public std::streambuf {
     void take(std::string_view text) {
         while (!text.empty()) {
             const std::size_t end = std::min(text.find('\n'), text.size());
+            // The costing's answer is in the middle of the line; a block of the answer may cut
+            // these words in two, which only makes the count a little short.
+            const std::string_view piece = text.substr(0, end);
+            costingAborted_ = costingAborted_ ||
+                              piece.find(R"("costing":{"aborted":true)") != std::string_view::npos;
+            costingNull_ =
+                costingNull_ || piece.find(R"("costing":null)") != std::string_view::npos;
             const std::size_t kept =
                 std::min(end, start_.size() - std::min(column_, start_.size()));
             text.copy(start_.data() + std::min(column_, start_.size()), kept);
@@ -184,6 +262,10 @@ class AnswerCounter : public std::streambuf {
             ++answers;
             aborted += start.starts_with("{\"aborted\":true") ? 1 : 0;
             errors += start.starts_with("{\"error\"") ? 1 : 0;
+            costingsAborted += costingAborted_ ? 1 : 0;
+            costingsNull += costingNull_ ? 1 : 0;
+            costingAborted_ = false;
+            costingNull_ = false;
             column_ = 0;
             text.remove_prefix(end + 1);
         }
@@ -191,6 +273,8 @@ class AnswerCounter : public std::streambuf {
 
     std::array<char, 16> start_{};
     std::size_t column_ = 0;
+    bool costingAborted_ = false;
+    bool costingNull_ = false;
 };
 
 long peakResidentKiB() {
@@ -217,7 +301,8 @@ double startupMicroseconds() {
 
 int main(int argc, char** argv) {
     const long count = argc > 1 ? std::stol(argv[1]) : 10000;
-    RequestSource source(count);
+    const bool costing = argc > 2 && std::string_view(argv[2]) == "costing";
+    RequestSource source(count, costing);
     AnswerCounter counter;
     std::istream in(&source);
     std::ostream out(&counter);
@@ -226,6 +311,12 @@ int main(int argc, char** argv) {
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
     std::printf("requests %ld: answered %ld (%ld aborted, %ld errors), status %d\n", count,
                 counter.answers, counter.aborted, counter.errors, status);
+    if (costing) {
+        std::printf("costings: %ld priced, %ld stopped, %ld not run (the calculation stopped)\n",
+                    counter.answers - counter.errors - counter.costingsAborted -
+                        counter.costingsNull,
+                    counter.costingsAborted, counter.costingsNull);
+    }
     std::printf("%.0f requests per second, %.1f us each; peak resident size %ld KiB\n",
                 static_cast<double>(count) / elapsed.count(),
                 1e6 * elapsed.count() / static_cast<double>(count), peakResidentKiB());

@@ -69,8 +69,16 @@ void fuzzCalculate(const std::string& input, bool againOnAFreshProgram) {
             require(answer.size() == 1 && answer["error"].get<std::string>().starts_with("line "));
             ++errors;
         } else {
-            require(answer.size() == 4 && answer["aborted"].is_boolean() &&
-                    answer["messages"].is_array() && answer["fields"].is_object());
+            require(answer.size() == (answer.contains("costing") ? 5u : 4u) &&
+                    answer["aborted"].is_boolean() && answer["messages"].is_array() &&
+                    answer["fields"].is_object());
+            if (answer.contains("costing") && !answer["costing"].is_null()) {
+                const Json& costing = answer["costing"];
+                require(costing.size() == 8 && costing["aborted"].is_boolean() &&
+                        costing["entry_messages"].is_array() && costing["messages"].is_array() &&
+                        costing["fields"].is_object() && costing["breakdown"].is_object() &&
+                        costing["main"].is_object() && costing["settings"].is_object());
+            }
         }
     }
     require(batch.status == (errors == 0 ? 0 : 2));

@@ -46,44 +46,6 @@ void choose(Form& form, std::string_view menuEntry) {
     }
 }
 
-bool hasItem(const Control& list, std::string_view item) {
-    return std::find(list.items().begin(), list.items().end(), item) != list.items().end();
-}
-
-// Replaces the text of an editable list by typing, as into a box whose text is selected.
-void typeOver(Form& form, const std::string& name, const std::string& text) {
-    requireDone(user::set(form, name, ""), form, name, "type into");
-    requireDone(user::type(form, name, text), form, name, "type into");
-}
-
-// Enters one field as a user would. False when a text box kept the focus on being left: its
-// check failed and the user can go no further.
-bool enter(Form& form, const std::string& name, const std::string& text) {
-    const Control& control = form.at(name);
-    if (control.kind() == ControlKind::List ||
-        (control.kind() == ControlKind::EditableList && hasItem(control, text))) {
-        requireDone(user::pick(form, name, text), form, name, "pick from");
-        return true;
-    }
-    if (control.kind() == ControlKind::EditableList) {
-        typeOver(form, name, text);
-        return true;
-    }
-    requireDone(user::set(form, name, text), form, name, "type into");
-    if (form.focus() != &control) {
-        return true; // a handler already moved the focus on
-    }
-    requireDone(user::leave(form, name), form, name, "leave");
-    return form.focus() != &control;
-}
-
-void readResults(const Form& form, CalculateOutcome& outcome) {
-    outcome.fields.reserve(mainscreen::CalculateResultControls().size());
-    for (const std::string_view name : mainscreen::CalculateResultControls()) {
-        outcome.fields.emplace_back(name, form.at(name).text());
-    }
-}
-
 } // namespace
 
 CalculateSession::CalculateSession(Launcher launch) : launch_(std::move(launch)) {}
@@ -92,9 +54,10 @@ CalculateSession::~CalculateSession() = default;
 
 Program& CalculateSession::startedProgram() {
     if (program_ != nullptr && finished_ && program_->restart()) {
-        // A request shows message boxes and lets pending events through, and reaches no other
-        // service: its messages are all there is to clear.
+        // A request shows message boxes, lets pending events through and, with a costing,
+        // writes the payback settings; it reaches no other service.
         services_->messages.clear();
+        services_->settings.clear();
         return *program_;
     }
     program_.reset(); // before the services it runs on
@@ -114,7 +77,7 @@ CalculateOutcome CalculateSession::calculate(const CalculateRequest& request) {
     CalculateOutcome outcome;
     const bool entered =
         std::all_of(request.fields.begin(), request.fields.end(),
-                    [&](const auto& field) { return enter(form, field.first, field.second); });
+                    [&](const auto& field) { return enterField(form, field.first, field.second); });
     if (entered) {
         requireDone(user::click(form, calculateButton), form, calculateButton, "click");
         outcome.aborted = !form.at(costingButton).enabled();
@@ -126,7 +89,13 @@ CalculateOutcome CalculateSession::calculate(const CalculateRequest& request) {
         outcome.focus = focus->name();
     }
     outcome.messages = services_->messages.shown();
-    readResults(form, outcome);
+    outcome.fields = shownTexts(form, mainscreen::CalculateResultControls());
+    if (request.costing) {
+        outcome.costingAsked = true;
+        if (!outcome.aborted) {
+            outcome.costing = runCosting(*program_, *services_, *request.costing);
+        }
+    }
     finished_ = true;
     return outcome;
 }
@@ -136,9 +105,10 @@ CalculateOutcome calculate(const CalculateRequest& request, const Launcher& laun
 }
 
 std::string outcomeText(const CalculateOutcome& outcome) {
-    constexpr std::size_t usualLength = 2048; // the fields and a message or two
+    constexpr std::size_t usualLength = 2048;        // the fields and a message or two
+    constexpr std::size_t usualCostingLength = 6144; // its fields, breakdown and settings
     std::string text;
-    text.reserve(usualLength);
+    text.reserve(usualLength + (outcome.costing ? usualCostingLength : 0));
     text += R"({"aborted":)";
     text += outcome.aborted ? "true" : "false";
     text += R"(,"messages":)";
@@ -149,16 +119,12 @@ std::string outcomeText(const CalculateOutcome& outcome) {
     } else {
         text += "null";
     }
-    text += R"(,"fields":{)";
-    std::string_view separator;
-    for (const auto& [name, shown] : outcome.fields) {
-        text += separator;
-        separator = ",";
-        appendQuoted(text, name);
-        text += ':';
-        appendQuoted(text, shown);
+    text += R"(,"fields":)";
+    appendTextObject(text, outcome.fields);
+    if (outcome.costingAsked) {
+        appendCostingOutcome(text, outcome.costing);
     }
-    text += "}}";
+    text += '}';
     return text;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/calculate_request.h"
+#include "cli/costing_driver.h"
 #include "cli/program.h"
 #include "foundation/messages.h"
 
@@ -19,14 +20,19 @@ struct CalculateOutcome {
     // The control a failed check gave the focus back to; none when the calculation ran or stopped
     // in the engine, or when a check across fields failed.
     std::optional<std::string> focus;
-    // The result controls of frmMain and the texts they show, in screen order.
-    std::vector<std::pair<std::string, std::string>> fields;
+    // The result controls of frmMain and the texts they show, in screen order, as the
+    // calculation left them.
+    ShownTexts fields;
+    // The request asked for a costing; it ran only when the calculation completed.
+    bool costingAsked = false;
+    std::optional<CostingOutcome> costing;
 };
 
 // Runs requests one after another, each on the program as it stands after start-up, as a user at
 // the main screen would: chooses mode and target from the menus, enters the fields, presses
-// Calculate. The program is launched once and restarted for each later request; a program that
-// cannot restart, or one a request failed on, is launched afresh for the next.
+// Calculate, and when asked and the calculation completed, prices the pair on the costing screen.
+// The program is launched once and restarted for each later request; a program that cannot restart,
+// or one a request failed on, is launched afresh for the next.
 class CalculateSession {
   public:
     explicit CalculateSession(Launcher launch);
@@ -50,8 +56,8 @@ class CalculateSession {
 // One request on a freshly launched program.
 CalculateOutcome calculate(const CalculateRequest& request, const Launcher& launch);
 
-// {"aborted", "messages", "focus", "fields"} as one line of JSON text, written directly rather than
-// built as a JSON value: a batch writes one for every request.
+// {"aborted", "messages", "focus", "fields"}, and "costing" when asked for, as one line of JSON
+// text, written directly rather than built as a JSON value: a batch writes one for every request.
 std::string outcomeText(const CalculateOutcome& outcome);
 
 } // namespace rac::cli

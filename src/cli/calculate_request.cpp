@@ -83,13 +83,16 @@ const std::vector<std::string>& CalculateInputOrder() {
 
 CalculateRequest readCalculateRequest(const Json& value) {
     const ObjectReader request(value, "the request");
-    request.allowOnly({"mode", "target", "fields"});
+    request.allowOnly({"mode", "target", "fields", "costing"});
     CalculateRequest parsed;
     parsed.mode = choose(request, "mode", modeNames, Mode::Selection);
     if (parsed.mode == Mode::Rating && request.has("target")) {
         throw InputError("\"target\" applies to Selection only; Rating has no target");
     }
     parsed.target = choose(request, "target", targetNames, Target::AirOffDB);
+    if (request.has("costing")) {
+        parsed.costing = readCostingRequest(request.at("costing"));
+    }
     if (!request.has("fields")) {
         return parsed;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cli/costing_request.h"
 #include "cli/json_input.h"
 
 #include <string>
@@ -17,6 +18,8 @@ struct CalculateRequest {
     Target target = Target::AirOffDB;
     // frmMain controls and their texts, in the order they are entered.
     std::vector<std::pair<std::string, std::string>> fields;
+    // The costing of the calculated pair, when the request asks for one.
+    std::optional<CostingRequest> costing;
 };
 
 // Every frmMain control a request may enter, in the order a calculation enters them: per coil
@@ -24,7 +27,7 @@ struct CalculateRequest {
 // volumes, the fluid and the maximum fluid pressure drops.
 const std::vector<std::string>& CalculateInputOrder();
 
-// Reads {"mode": ..., "target": ..., "fields": {...}}; throws InputError.
+// Reads {"mode": ..., "target": ..., "fields": {...}, "costing": {...}}; throws InputError.
 CalculateRequest readCalculateRequest(const Json& value);
 
 } // namespace rac::cli

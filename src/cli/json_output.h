@@ -5,6 +5,8 @@
 #include "platform/screen_dump.h"
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 // How the commands write what the screens showed.
@@ -16,6 +18,21 @@ OrderedJson messagesJson(const std::vector<Message>& messages);
 // The same list appended to out as compact JSON text, written directly: a batch writes the
 // messages of every request.
 void appendMessages(std::string& out, const std::vector<Message>& messages);
+
+// {"name": "text", ...} appended to out as compact JSON text, in the order given.
+template <typename Name>
+void appendTextObject(std::string& out, const std::vector<std::pair<Name, std::string>>& texts) {
+    out += '{';
+    std::string_view separator;
+    for (const auto& [name, text] : texts) {
+        out += separator;
+        separator = ",";
+        appendQuoted(out, name);
+        out += ':';
+        appendQuoted(out, text);
+    }
+    out += '}';
+}
 
 // {"@state": ..., control: {field: value, ...}, ...} in the order the form added its controls.
 OrderedJson formDumpJson(const platform::FormDump& dump);

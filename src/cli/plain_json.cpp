@@ -9,7 +9,7 @@ class PlainReader {
     explicit PlainReader(std::string_view text) : text_(text) {}
 
     std::optional<Json> document() {
-        auto object = objectOf(Level::Outer);
+        auto object = objectOf(0);
         skipBlanks();
         if (at_ != text_.size()) {
             return std::nullopt;
@@ -18,9 +18,11 @@ class PlainReader {
     }
 
   private:
-    enum class Level { Outer, Inner }; // an inner object holds texts only
+    // A request holds its fields and its costing, and the costing its own fields: objects nest
+    // two deep below the request, and the deepest hold texts only.
+    static constexpr int kDeepest = 2;
 
-    std::optional<Json> objectOf(Level level) {
+    std::optional<Json> objectOf(int depth) {
         skipBlanks();
         if (!take('{')) {
             return std::nullopt;
@@ -38,7 +40,7 @@ class PlainReader {
                 return std::nullopt;
             }
             skipBlanks();
-            auto value = level == Level::Outer && next('{') ? objectOf(Level::Inner) : textValue();
+            auto value = depth < kDeepest && next('{') ? objectOf(depth + 1) : textValue();
             if (!value) {
                 return std::nullopt;
             }

@@ -1,6 +1,9 @@
 #include "cli/screen_actions.h"
 
 #include "cli/json_input.h"
+#include "platform/user_actions.h"
+
+#include <algorithm>
 
 namespace rac::cli {
 
@@ -66,6 +69,64 @@ void requireDone(bool done, const platform::Form& form, std::string_view control
     const platform::Control& refused = form.at(control);
     throw InputError("cannot " + std::string(action) + " " + pathOf(refused) + ": " +
                      whyRefused(form, refused));
+}
+
+namespace {
+
+using platform::Control;
+using platform::ControlKind;
+namespace user = platform::user;
+
+bool hasItem(const Control& list, std::string_view item) {
+    return std::find(list.items().begin(), list.items().end(), item) != list.items().end();
+}
+
+// Replaces the text of an editable list by typing, as into a box whose text is selected.
+void typeOver(platform::Form& form, const std::string& name, const std::string& text) {
+    requireDone(user::set(form, name, ""), form, name, "type into");
+    requireDone(user::type(form, name, text), form, name, "type into");
+}
+
+// A check box or an option button set to "1" or "0" by a click, when it shows the other. An
+// option button goes off only by choosing another of its group.
+void setChoice(platform::Form& form, const Control& control, const std::string& text) {
+    if (text != "1" && text != "0") {
+        throw InputError(inQuotes(control.name()) + " takes \"1\" or \"0\", not " + inQuotes(text));
+    }
+    const int wanted = text == "1" ? 1 : 0;
+    if (control.value() == wanted) {
+        return;
+    }
+    if (control.kind() == ControlKind::OptionButton && wanted == 0) {
+        throw InputError("cannot clear " + control.form().name() + "." + control.name() +
+                         ": an option button goes off only when another of its group is chosen");
+    }
+    requireDone(user::click(form, control.name()), form, control.name(), "click");
+}
+
+} // namespace
+
+bool enterField(platform::Form& form, const std::string& name, const std::string& text) {
+    const Control& control = form.at(name);
+    if (control.kind() == ControlKind::CheckBox || control.kind() == ControlKind::OptionButton) {
+        setChoice(form, control, text);
+        return true;
+    }
+    if (control.kind() == ControlKind::List ||
+        (control.kind() == ControlKind::EditableList && hasItem(control, text))) {
+        requireDone(user::pick(form, name, text), form, name, "pick from");
+        return true;
+    }
+    if (control.kind() == ControlKind::EditableList) {
+        typeOver(form, name, text);
+        return true;
+    }
+    requireDone(user::set(form, name, text), form, name, "type into");
+    if (form.focus() != &control) {
+        return true; // a handler already moved the focus on
+    }
+    requireDone(user::leave(form, name), form, name, "leave");
+    return form.focus() != &control;
 }
 
 } // namespace rac::cli

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 namespace rac::numbers {
@@ -226,6 +227,40 @@ std::string shortest(double value, int significant) {
     return plainText(d);
 }
 
+// Most values shown lie well away from a half of the pattern's last place, where rounding the
+// value as it stands gives what rounding its 15 significant digits gives: taking the value to 15
+// digits moves it by less than the margin, so only a value within the margin of a half can round
+// otherwise. Such values, and any beyond 10^9, are left to the general way; none otherwise.
+std::optional<std::string> formatAwayFromAHalf(double value, int decimals) {
+    constexpr double kLargest = 1e9;
+    const double magnitude = std::fabs(value);
+    if (!(magnitude < kLargest)) {
+        return std::nullopt;
+    }
+    const double scaled = magnitude * (decimals == 0 ? 1.0 : decimals == 1 ? 10.0 : 100.0);
+    const double whole = std::floor(scaled);
+    const double fraction = scaled - whole;
+    const double margin = scaled * 1e-13 + 1e-9;
+    if (std::fabs(fraction - 0.5) <= margin) {
+        return std::nullopt;
+    }
+    const auto units = static_cast<long long>(whole) + (fraction > 0.5 ? 1 : 0);
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, units).ptr;
+    std::string text(digits, end);
+    const auto places = static_cast<std::size_t>(decimals);
+    if (text.size() <= places) {
+        text.insert(0, places + 1 - text.size(), '0');
+    }
+    if (places > 0) {
+        text.insert(text.size() - places, 1, '.');
+    }
+    if (value < 0 && units != 0) {
+        text.insert(0, 1, '-');
+    }
+    return text;
+}
+
 } // namespace
 
 std::string format(double value, Pattern pattern) {
@@ -233,6 +268,9 @@ std::string format(double value, Pattern pattern) {
         return "";
     }
     const int decimals = pattern == Pattern::Whole ? 0 : pattern == Pattern::OneDecimal ? 1 : 2;
+    if (const auto quick = formatAwayFromAHalf(value, decimals)) {
+        return *quick;
+    }
     Decimal d = toDecimal(value, 15);
     // Keep the digits down to the pattern's last decimal; the first dropped digit decides.
     const int kept = d.exponent + 1 + decimals;

@@ -1,8 +1,11 @@
 #include "gui/desktop.h"
 
 #include "gui/about_window.h"
+#include "gui/costing_breakdown_window.h"
+#include "gui/costing_window.h"
 #include "gui/form_binding.h"
 #include "gui/main_window.h"
+#include "gui/password_window.h"
 #include "gui/splash_window.h"
 #include "gui/summary_window.h"
 #include "program/form_table.h"

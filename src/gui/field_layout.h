@@ -8,6 +8,7 @@ class QComboBox;
 class QGridLayout;
 class QGroupBox;
 class QLineEdit;
+class QScrollArea;
 class QWidget;
 
 // Small layout helpers the windows share: grids in frames, label-and-field rows, field widths
@@ -27,5 +28,14 @@ void fitLongestItem(QComboBox& list, const std::vector<std::string>& items);
 
 // Keeps the place of a widget the screen hides in some modes, so the layout does not jump.
 void keepPlaceWhenHidden(QWidget& widget);
+
+// The page in a scroll area without a frame, for a window that must stay usable on a screen too
+// small for it. When the window first shows, it takes the size the whole page asks, within the
+// screen it is on.
+QScrollArea* scrolling(QWidget& page, QWidget& window);
+
+// Tab moves through the window's widgets of these names in this order; names without a widget
+// are passed over.
+void chainTabOrder(QWidget& window, const std::vector<std::string>& names);
 
 } // namespace rac::gui

@@ -1,5 +1,6 @@
 #include "gui/help_topics.h"
 
+#include "costing/costing_help.h"
 #include "gui/qt_text.h"
 
 namespace rac::gui {
@@ -22,6 +23,8 @@ const std::vector<HelpTopic>& helpTopics() {
         {QStringLiteral("results.html"), QStringLiteral("Reading the results")},
         {QStringLiteral("messages.html"), QStringLiteral("Messages and what to do")},
         {QStringLiteral("costing.html"), QStringLiteral("Costing and payback")},
+        {QStringLiteral("payback.html"), QStringLiteral("Payback")},
+        {QStringLiteral("breakdown.html"), QStringLiteral("Costing breakdown and gross margin")},
         {QStringLiteral("summary.html"), QStringLiteral("The summary report")},
         {QStringLiteral("keyboard.html"), QStringLiteral("Keyboard and printing")},
     };
@@ -36,6 +39,9 @@ std::optional<QString> helpPageFor(const platform::HelpRequest& request) {
     }
     if (request.context == 1) {
         return QStringLiteral("circuiting.html");
+    }
+    if (request.context == costing::kCostingHelpContext) {
+        return QStringLiteral("costing.html");
     }
     return contentsPage;
 }

@@ -51,8 +51,10 @@ void QtSettingsStore::write(std::string_view section, std::string_view value,
         throw platform::PlatformError("settings: \"" + std::string(section) + "/" +
                                       std::string(value) + "\" is not a section and value name");
     }
+    // QSettings writes its changes at the next turn of the event loop, and at the latest when the
+    // store goes: the values a command writes go to disk together, after the window has shown
+    // what the command did, rather than one file write each while the person waits.
     settings_->setValue(keyOf(section, value), toQt(text));
-    settings_->sync();
 }
 
 } // namespace rac::gui

@@ -13,6 +13,14 @@
 
 namespace rac::gui {
 
+namespace {
+
+// The Calculate buttons of the main screen and of the costing screen.
+const QString kCalculateButtons[] = {QStringLiteral("cmdCalculate"),
+                                     QStringLiteral("cmdCalculateCost")};
+
+} // namespace
+
 std::optional<double> residentMegabytes() {
     QFile status(QStringLiteral("/proc/self/status"));
     if (!status.open(QIODevice::ReadOnly)) {
@@ -56,13 +64,15 @@ void StartupTimings::log(const char* what, double milliseconds) const {
 }
 
 void StartupTimings::watchWindows() {
-    for (const char* name : {"frmSplash", "frmMain"}) {
+    for (const char* name : {"frmSplash", "frmMain", "frmCosting"}) {
         if (QWidget* window = desktop_.window(name);
             window && !window->property("racTimed").toBool()) {
             window->setProperty("racTimed", true);
             window->installEventFilter(this);
-            if (auto* calculate = window->findChild<QPushButton*>(QStringLiteral("cmdCalculate"))) {
-                calculate->installEventFilter(this);
+            for (const QString& button : kCalculateButtons) {
+                if (auto* calculate = window->findChild<QPushButton*>(button)) {
+                    calculate->installEventFilter(this);
+                }
             }
         }
     }
@@ -73,7 +83,8 @@ void StartupTimings::watchWindows() {
 
 bool StartupTimings::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonRelease &&
-        watched->objectName() == QStringLiteral("cmdCalculate")) {
+        (watched->objectName() == kCalculateButtons[0] ||
+         watched->objectName() == kCalculateButtons[1])) {
         calculateMs_ = sinceLaunchMs();
     } else if (event->type() == QEvent::Paint) {
         if (auto* window = qobject_cast<QWidget*>(watched)) {
@@ -101,6 +112,9 @@ void StartupTimings::painted(QWidget& window) {
             log("Calculate click to repainted results:", now - *calculateMs_);
             calculateMs_.reset();
         }
+    } else if (window.objectName() == QStringLiteral("frmCostingWindow") && calculateMs_) {
+        log("costing Calculate click to repainted prices:", now - *calculateMs_);
+        calculateMs_.reset();
     }
 }
 

@@ -15,9 +15,10 @@ class Desktop;
 std::optional<double> residentMegabytes();
 
 // Logs to stderr when the splash is first drawn, when the main window is drawn after the splash
-// has gone, how long each click on Calculate takes until the window is repainted with its
-// results, and the resident memory at each of these. Times count from the launch instant given in
-// nanoseconds since the epoch (a launcher's `date +%s%N`), or from the timer's start.
+// has gone, how long each click on the main screen's or the costing screen's Calculate takes
+// until its window is repainted with the results, and the resident memory at each of these. Times
+// count from the launch instant given in nanoseconds since the epoch (a launcher's `date +%s%N`),
+// or from the timer's start.
 class StartupTimings final : public QObject {
     Q_OBJECT
 

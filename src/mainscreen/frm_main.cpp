@@ -3,6 +3,7 @@
 #include "mainscreen/identity.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/side_names.h"
+#include "platform/form_building.h"
 
 namespace rac::mainscreen {
 
@@ -12,16 +13,6 @@ using platform::Control;
 using platform::Event;
 
 namespace {
-
-// Enter would otherwise reach the window and press a button: it becomes the bell, which
-// inserts nothing.
-void neutraliseEnter(Control&, char32_t& key) {
-    constexpr char32_t enter = '\r';
-    constexpr char32_t bell = 7;
-    if (key == enter) {
-        key = bell;
-    }
-}
 
 // The entries that take typing.
 constexpr std::string_view kEnterProof[] = {
@@ -80,10 +71,11 @@ void FrmMain::wireEvents() {
         wireCoilBlock(side);
     }
     for (const std::string_view name : kEnterProof) {
-        onKeyPress(name, neutraliseEnter);
+        onKeyPress(name, platform::neutraliseEnter);
     }
 
     on("cmdCalculate", Event::Click, [this](Control&) { Calculate(); });
+    on("cmdCosting", Event::Click, [this](Control&) { shell_.ShowCosting(); });
     on("cmdPrint", Event::Click, [this](Control&) { shell_.ShowSummary(); });
     on("Toolbar1", Event::Click, [this](Control& button) { toolbarClicked(button); });
     on("Timer1", Event::Timer, [this](Control&) { animateSchematic(); });
@@ -126,7 +118,7 @@ void FrmMain::wireCoilBlock(Side side) {
     on(sided("cmbCircuitType", side), Event::Change, clearOnEntryChange);
     on(sided("txtNumberRows", side), Event::Change, clearOnEntryChange);
     for (const std::string_view base : kSideEnterProof) {
-        onKeyPress(sided(base, side), neutraliseEnter);
+        onKeyPress(sided(base, side), platform::neutraliseEnter);
     }
 }
 

@@ -3,6 +3,7 @@
 #include "mainscreen/identity.h"
 #include "mainscreen/option_lists.h"
 #include "mainscreen/side_names.h"
+#include "platform/form_building.h"
 
 #include <string>
 
@@ -15,9 +16,8 @@ namespace {
 
 void addLabel(Form& form, std::string_view name, std::string caption, std::string_view frame,
               std::string toolTip = {}) {
-    auto& label = form.add(ControlKind::Label, name, frame);
-    label.setCaption(std::move(caption));
-    label.setToolTip(std::move(toolTip));
+    platform::addCaptioned(form, ControlKind::Label, name, std::move(caption), frame,
+                           std::move(toolTip));
 }
 
 void addTextBox(Form& form, std::string_view name, std::string_view frame,
@@ -26,7 +26,7 @@ void addTextBox(Form& form, std::string_view name, std::string_view frame,
 }
 
 void addFrame(Form& form, std::string_view name, std::string caption) {
-    form.add(ControlKind::Frame, name).setCaption(std::move(caption));
+    platform::addCaptioned(form, ControlKind::Frame, name, std::move(caption));
 }
 
 // One of the four air-state frames: dry bulb, and the wet bulb and humidity the program does not
@@ -140,7 +140,7 @@ void addInputValues(Form& form) {
 }
 
 void addMenu(Form& form, std::string_view name, std::string caption, std::string_view parent = {}) {
-    form.add(ControlKind::MenuEntry, name, parent).setCaption(std::move(caption));
+    platform::addCaptioned(form, ControlKind::MenuEntry, name, std::move(caption), parent);
 }
 
 void addMenus(Form& form) {
@@ -186,12 +186,7 @@ void addToolbar(Form& form) {
         {kToolExit, "Exit Program"},
         {kToolHelp, "Help"},
     };
-    for (int position = 1; position <= kToolbarButtons; ++position) {
-        form.addElement(ControlKind::ToolbarButton, "Toolbar1", position);
-    }
-    for (const auto& [position, toolTip] : toolTips) {
-        form.at("Toolbar1", position).setToolTip(std::string(toolTip));
-    }
+    platform::addToolbar(form, "Toolbar1", kToolbarButtons, toolTips);
 }
 
 void addStatusBar(Form& form) {

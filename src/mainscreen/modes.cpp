@@ -103,6 +103,8 @@ void FrmMain::SetSelectionMode() {
         refill(block(side).circuitTypeSelect, kCircuitModes, kOptimise);
     }
     showMaximumFluidPDs(true);
+    // A costing belongs to the mode it was calculated in.
+    shell_.CloseCosting();
     keepFocusOnAnEntry();
     ClearResults();
 }
@@ -143,6 +145,7 @@ void FrmMain::SetRatingMode() {
     ui_.targetsMenu.setEnabled(false);
     ui_.targetPanel.setVisible(false);
     showMaximumFluidPDs(false);
+    shell_.CloseCosting();
     keepFocusOnAnEntry();
     ClearResults();
 }

@@ -1,4 +1,5 @@
 #include "coil/circuiting.h"
+#include "foundation/flag_while.h"
 #include "foundation/numbers.h"
 #include "mainscreen/fluid_pd_text.h"
 #include "mainscreen/frm_main.h"
@@ -33,22 +34,11 @@ bool isWholeFrom(double value, double low, double high) {
     return value >= low && value <= high && numbers::floorValue(value) == value;
 }
 
-// Marks the writes of a finished calculation, which must not clear what they show.
-class ShowingResults {
-  public:
-    explicit ShowingResults(bool& flag) : flag_(flag) { flag_ = true; }
-    ~ShowingResults() { flag_ = false; }
-    ShowingResults(const ShowingResults&) = delete;
-    ShowingResults& operator=(const ShowingResults&) = delete;
-
-  private:
-    bool& flag_;
-};
-
 } // namespace
 
 void FrmMain::showResults() {
-    const ShowingResults showing(showingResults_);
+    // The writes of a finished calculation must not clear what they show.
+    const FlagWhile showing(showingResults_);
     if (selectionMode()) {
         showTargetAirSide();
         for (const Side side : kBothSides) {

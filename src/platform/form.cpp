@@ -1,5 +1,6 @@
 #include "platform/form.h"
 
+#include "foundation/flag_while.h"
 #include "platform/form_snapshot.h"
 #include "platform/platform_error.h"
 
@@ -44,17 +45,6 @@ class RunningEvent {
 
   private:
     std::vector<std::pair<const Control*, Event>>& running_;
-};
-
-class FlagWhile {
-  public:
-    explicit FlagWhile(bool& flag) : flag_(flag) { flag_ = true; }
-    ~FlagWhile() { flag_ = false; }
-    FlagWhile(const FlagWhile&) = delete;
-    FlagWhile& operator=(const FlagWhile&) = delete;
-
-  private:
-    bool& flag_;
 };
 
 } // namespace

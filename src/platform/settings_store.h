@@ -29,6 +29,8 @@ class MemorySettingsStore final : public SettingsStore {
 
     // Stores a text under a "Section/Value" key.
     void seed(std::string_view key, std::string_view text);
+    // Forgets every setting, as a fresh store.
+    void clear() { entries_.clear(); }
     const std::map<std::string, std::string, std::less<>>& entries() const { return entries_; }
 
   private:

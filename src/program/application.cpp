@@ -48,6 +48,22 @@ struct Application::Impl final : ProgramShell {
     }
 
     void ShowAbout() override { named("frmAbout").show(); }
+    void ShowCosting() override { Costing().Open(); }
+    void CloseCosting() override { Costing().Close(); }
+
+    platform::Form& MainScreen() override { return named("frmMain"); }
+    costing::FrmCosting& Costing() override { return screen<costing::FrmCosting>("frmCosting"); }
+    costing::FrmPassword& Password() override {
+        return screen<costing::FrmPassword>("frmPassword");
+    }
+    costing::FrmCostingBreakdown& CostingBreakdown() override {
+        return screen<costing::FrmCostingBreakdown>("frmCostingBreakdown");
+    }
+
+    // A form of the table by its name and class.
+    template <typename Screen> Screen& screen(std::string_view name) {
+        return dynamic_cast<Screen&>(named(name));
+    }
 
     void ShowSummary() override { named("frmSummary").showModal(); }
 

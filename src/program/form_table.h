@@ -1,5 +1,8 @@
 #pragma once
 
+#include "costing/frm_costing.h"
+#include "costing/frm_costing_breakdown.h"
+#include "costing/frm_password.h"
 #include "mainscreen/frm_about.h"
 #include "mainscreen/frm_main.h"
 #include "mainscreen/frm_splash.h"
@@ -17,6 +20,9 @@ namespace rac::gui {
 class SplashWindow;
 class MainWindow;
 class AboutWindow;
+class CostingWindow;
+class PasswordWindow;
+class CostingBreakdownWindow;
 class SummaryWindow;
 } // namespace rac::gui
 
@@ -49,9 +55,26 @@ inline const auto kForms = std::make_tuple(
                                       return std::make_unique<summary::FrmSummary>(
                                           p.services, p.state.CostingDone, p.shell);
                                   }},
-    FormEntry<gui::AboutWindow>{
-        "frmAbout", [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
-            return std::make_unique<mainscreen::FrmAbout>(p.services.messages, p.systemInfo);
+    FormEntry<gui::AboutWindow>{"frmAbout",
+                                [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
+                                    return std::make_unique<mainscreen::FrmAbout>(
+                                        p.services.messages, p.systemInfo);
+                                }},
+    // After frmMain, whose boxes the costing finds when it is made.
+    FormEntry<gui::CostingWindow>{"frmCosting",
+                                  [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
+                                      return std::make_unique<costing::FrmCosting>(
+                                          p.services, p.calc, p.state.costing, p.state.CostingDone,
+                                          p.shell);
+                                  }},
+    FormEntry<gui::PasswordWindow>{"frmPassword",
+                                   [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
+                                       return std::make_unique<costing::FrmPassword>(
+                                           p.services, p.state.costing.access, p.shell);
+                                   }},
+    FormEntry<gui::CostingBreakdownWindow>{
+        "frmCostingBreakdown", [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
+            return std::make_unique<costing::FrmCostingBreakdown>(p.services);
         }});
 
 // Calls visit(entry) for each entry, in order.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation/calc_context.h"
+#include "costing/costing_shell.h"
 #include "mainscreen/main_shell.h"
 #include "mainscreen/system_info.h"
 #include "platform/services.h"
@@ -10,7 +11,9 @@
 namespace rac::program {
 
 // What the program does for its forms: every screen's shell, and the hand-over from the splash.
-class ProgramShell : public mainscreen::MainShell, public summary::SummaryShell {
+class ProgramShell : public mainscreen::MainShell,
+                     public costing::CostingShell,
+                     public summary::SummaryShell {
   public:
     // The splash has finished: the main screen opens and the splash goes.
     virtual void OpenMainFromSplash() = 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculation/calc_context.h"
+#include "costing/costing_state.h"
 
 // Everything the program holds beside its forms, as one copyable value: what a batch puts back
 // whole between requests, so no request leaves anything behind for the next.
@@ -9,6 +10,9 @@ namespace rac::program {
 struct ProgramState {
     // The calculation record, the working coil and CalcAbort, which the costing shares.
     calculation::CalcState calc;
+    // The price table, the costing record and what is remembered of the Additional Information
+    // password.
+    costing::CostingState costing;
     // A costing is current: set when one finishes, cleared when the costing screen closes.
     bool CostingDone = false;
     // ExitApplication has run.

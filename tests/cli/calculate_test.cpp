@@ -14,7 +14,7 @@ namespace rac::cli {
 namespace {
 
 using Lines = std::vector<std::string>;
-using Field = std::pair<std::string, std::string>;
+using Field = std::pair<std::string_view, std::string>;
 using ::testing::ElementsAre;
 using ::testing::IsSupersetOf;
 using ::testing::StartsWith;
@@ -142,7 +142,7 @@ TEST(Calculate, HostileInputGivesAnErrorLine) {
         {"target in Rating", R"({"mode": "Rating", "target": "Duty"})",
          R"("target" applies to Selection only; Rating has no target)"},
         {"unknown key", R"({"fields": {}, "mod": "Rating"})",
-         R"(unknown key "mod" in the request (it takes "mode", "target", "fields"))"},
+         R"(unknown key "mod" in the request (it takes "mode", "target", "fields", "costing"))"},
         {"field not a text", R"({"fields": {"txtGlycol": 20}})",
          R"(the text of "txtGlycol" must be a text in quotes, not a number)"},
         {"target value of another target", R"({"fields": {"txtDuty": "20"}})",
@@ -193,19 +193,31 @@ struct CountingProgram final : Program {
     int& restarts;
 };
 
-// How an answer ends: its error, or whether it was aborted, the titles of its messages and the
-// focus it left.
+// How an answer or its costing ends: whether it was aborted, the titles of its messages (of its
+// entries first) and the focus it left.
+std::string endingOfOutcome(const Json& json) {
+    std::string ending = json["aborted"] ? "aborted" : "done";
+    for (const char* list : {"entry_messages", "messages"}) {
+        for (const Json& message : json.value(list, Json::array())) {
+            ending += ", " + message["title"].get<std::string>();
+        }
+    }
+    return json["focus"].is_null() ? ending
+                                   : ending + ", focus " + json["focus"].get<std::string>();
+}
+
+// How an answer ends: its error, or its own ending and its costing's.
 std::string endingOf(const std::string& answer) {
     const Json json = Json::parse(answer);
     if (json.contains("error")) {
         return json["error"];
     }
-    std::string ending = json["aborted"] ? "aborted" : "done";
-    for (const Json& message : json["messages"]) {
-        ending += ", " + message["title"].get<std::string>();
+    std::string ending = endingOfOutcome(json);
+    if (json.contains("costing")) {
+        ending += json["costing"].is_null() ? "; costing null"
+                                            : "; costing " + endingOfOutcome(json["costing"]);
     }
-    return json["focus"].is_null() ? ending
-                                   : ending + ", focus " + json["focus"].get<std::string>();
+    return ending;
 }
 
 // Requests that leave the screen in every kind of state for the next one (both modes, all targets
@@ -249,6 +261,27 @@ TEST(Calculate, OneProgramAnswersEachRequestAsAFreshlyLaunchedOne) {
          "aborted, Value Out Of Range, Value Out Of Range, focus txtFluidMaxPDExtract"},
         // Choosing the checked target again would blank the supply off temperature it starts with.
         {R"({"mode": "Selection", "target": "Air Off DB"})", "done"},
+        // Costings: the country, the password and the settings they write are the request's own.
+        {R"({"fields": {"txtFinnedLengthExtract": "1200"}, "costing": {"password": "TORVIX205917",
+            "fields": {"cmbCountry": "Kuwait", "txtEnergyCost": "0.01", "chkGrossMargin": "1",
+            "txtGrossMargin": "45", "chkEliminatorsExtract": "1",
+            "cmbCasingMaterialExtract": "14g mild steel", "chkGAMExtract": "1"}}})",
+         "done; costing done, Drainpan Material Autoselect, Extract Eliminator Pressure Drop "
+         "Added"},
+        {R"({"costing": {}})", "done; costing done"},
+        {R"({"fields": {"txtAirVolSupply": "0"}, "costing": {}})",
+         "aborted, Value Out Of Range, focus txtAirVolSupply; costing null"},
+        {R"({"costing": {"fields": {"cmbCasingDepthSelectSupply": "Non-Standard",
+            "txtCasingDepthSupply": "4"}}})",
+         "done; costing aborted, Value Out of Range, focus txtCasingDepthSupply"},
+        {R"({"costing": {"fields": {"txtAnnualRunHours": "9000"}}})",
+         "done; costing aborted, Invalid Value, focus txtAnnualRunHours"},
+        // Without the password the gross margin is hidden.
+        {R"({"costing": {"password": "guess", "fields": {"txtGrossMargin": "45"}}})",
+         "line 1: cannot type into frmCosting.txtGrossMargin: it is hidden"},
+        // Oman has no energy cost of its own.
+        {R"({"costing": {"fields": {"cmbCountry": "Oman"}}})",
+         "done; costing aborted, Non-Numeric Value or Return Key Pressed, focus txtEnergyCost"},
     };
     std::string all;
     Lines alone;
@@ -282,8 +315,8 @@ TEST(Calculate, OneProgramAnswersEachRequestAsAFreshlyLaunchedOne) {
         return std::make_unique<CountingProgram>(services, restarts);
     };
     EXPECT_EQ(linesOf(testing_support::runCli({"calculate"}, all, counted).out), alone);
-    EXPECT_EQ(launches, 3); // the first, and one after each of the two refusals
-    EXPECT_EQ(restarts, 9);
+    EXPECT_EQ(launches, 4); // the first, and one after each of the three refusals
+    EXPECT_EQ(restarts, 15);
 }
 
 } // namespace

@@ -69,7 +69,8 @@ TEST(DisplayPatterns, RoundHalfAwayFromZeroAfter15Digits) {
         {stored, OneDecimal, "6.7"},  {-0.04, OneDecimal, "0.0"},
         {0.0, TwoDecimals, "0.00"},   {0.004, TwoDecimals, "0.00"},
         {9.96, OneDecimal, "10.0"},   {123456.789, TwoDecimals, "123456.79"},
-        {0.826, TwoDecimals, "0.83"}, {-1e-20, Whole, "0"}};
+        {0.826, TwoDecimals, "0.83"}, {-1e-20, Whole, "0"},
+        {-0.0, OneDecimal, "0.0"},    {0.0, Whole, "0"}};
     for (const auto& [value, pattern, text] : cases) {
         EXPECT_EQ(format(value, pattern), text) << value;
     }

@@ -137,6 +137,7 @@ TEST(Help, RequestsOpenTheContentsOrTheirTopicAndTheTextIsSearched) {
     EXPECT_EQ(helpPageFor(platform::helpContents("ZYLRAC.hlp")), "index.html");
     EXPECT_EQ(helpPageFor(platform::helpAtContext("C:\\Program Files\\ZYL\\zylrac.hlp", 1)),
               "circuiting.html");
+    EXPECT_EQ(helpPageFor(platform::helpAtContext("ZYLRAC.hlp", 2)), "costing.html");
     EXPECT_EQ(helpPageFor(platform::helpAtContext("/opt/zyl/ZYLRAC.HLP", 99)), "index.html");
     EXPECT_EQ(helpPageFor(platform::helpContents("other.hlp")), std::nullopt);
     for (const auto& topic : helpTopics()) {

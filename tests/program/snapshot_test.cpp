@@ -1,3 +1,4 @@
+#include "costing/frm_costing.h"
 #include "mainscreen/main_screen_fixture.h"
 #include "support/form_mirror.h"
 
@@ -25,10 +26,28 @@ class Snapshot : public MainScreen {
         fresh.start();
     }
 
+    // A costing with the password remembered, the breakdown shown and the eliminators' pressure
+    // drop written to the main screen.
+    void costSession() {
+        calculate();
+        ASSERT_TRUE(user::click(main, "cmdCosting"));
+        auto& costing = app.form<costing::FrmCosting>();
+        platform::Form& password = *app.form("frmPassword");
+        ASSERT_TRUE(user::click(costing, "mnuAdditionalInformation"));
+        ASSERT_TRUE(user::click(password, "chkRememberPassword"));
+        ASSERT_TRUE(user::set(password, "txtPassword", "TORVIX205917"));
+        ASSERT_TRUE(user::click(password, "cmdOK"));
+        ASSERT_TRUE(user::click(costing, "chkEliminatorsExtract"));
+        ASSERT_TRUE(user::click(costing, "cmdCalculateCost"));
+        ASSERT_TRUE(user::click(costing, "cmdCostingBreakdown"));
+        ASSERT_TRUE(user::click(costing, "cmdclose"));
+    }
+
     // A session that reaches every part of the program: both modes and all targets, every
-    // coil rule, calculations that complete and that fail, the schematic timer, a field left
-    // holding the focus, the About box.
+    // coil rule, calculations that complete and that fail, a costing, the schematic timer, a
+    // field left holding the focus, the About box.
     void varySession() {
+        costSession();
         choose("mnuRating");
         pick("cmbTubeDiameterExtract", "16mm");
         pick("cmbCircuitTypeSelectSupply", "Number");
@@ -79,6 +98,13 @@ TEST_F(Snapshot, ASessionAfterRestoringGoesAsOnAFreshStart) {
         FrmMain& screen = program.form<FrmMain>();
         ASSERT_TRUE(user::click(screen, "mnuRating"));
         ASSERT_TRUE(user::click(screen, "cmdCalculate"));
+        // A password remembered before the snapshot was restored is not remembered now.
+        ASSERT_TRUE(user::click(screen, "cmdCosting"));
+        auto& costing = program.form<costing::FrmCosting>();
+        ASSERT_TRUE(user::click(costing, "mnuAdditionalInformation"));
+        ASSERT_TRUE(user::click(*program.form("frmPassword"), "cmdOK"));
+        ASSERT_TRUE(user::click(costing, "cmdCalculateCost"));
+        ASSERT_TRUE(user::click(costing, "cmdclose"));
         ASSERT_EQ(user::tick(screen, "Timer1", 2), 2);
         ASSERT_TRUE(user::click(screen, "mnuSelection"));
         ASSERT_TRUE(user::click(screen, "cmdCalculate"));

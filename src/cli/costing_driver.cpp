@@ -1,0 +1,105 @@
+#include "cli/costing_driver.h"
+
+#include "cli/json_output.h"
+#include "cli/screen_actions.h"
+#include "costing/costing_results.h"
+#include "platform/user_actions.h"
+
+#include <algorithm>
+
+namespace rac::cli {
+
+namespace {
+
+using platform::Form;
+namespace user = platform::user;
+
+void click(Form& form, std::string_view control) {
+    requireDone(user::click(form, control), form, control, "click");
+}
+
+void givePassword(Program& program, const std::string& password) {
+    click(formOf(program, "frmCosting"), "mnuAdditionalInformation");
+    Form& window = formOf(program, "frmPassword");
+    requireDone(user::set(window, "txtPassword", password), window, "txtPassword", "type into");
+    click(window, "cmdOK");
+}
+
+bool enter(Form& costing, const std::string& name, const std::string& text) {
+    if (!enterField(costing, name, text)) {
+        return false;
+    }
+    // The casing style's rule runs as the box is left.
+    if (name.starts_with("cmbCasingStyle") && costing.focus() == &costing.at(name)) {
+        requireDone(user::leave(costing, name), costing, name, "leave");
+    }
+    return true;
+}
+
+} // namespace
+
+CostingOutcome runCosting(Program& program, platform::RecordingServices& services,
+                          const CostingRequest& request) {
+    click(formOf(program, "frmMain"), "cmdCosting");
+    Form& costing = formOf(program, "frmCosting");
+    services.messages.clear();
+    if (request.password) {
+        givePassword(program, *request.password);
+    }
+    const bool entered =
+        std::all_of(request.fields.begin(), request.fields.end(),
+                    [&](const auto& field) { return enter(costing, field.first, field.second); });
+    CostingOutcome outcome;
+    outcome.entryMessages = services.messages.shown();
+    services.messages.clear();
+    if (entered) {
+        click(costing, "cmdCalculateCost");
+    }
+    // Print is offered only while the prices and the payback are current.
+    outcome.aborted = !costing.at("cmdPrint").enabled();
+    const platform::Control* focus = costing.focus();
+    if (outcome.aborted && focus != nullptr && focus->name() != "cmdCalculateCost") {
+        outcome.focus = focus->name();
+    }
+    outcome.messages = services.messages.shown();
+    outcome.fields = shownTexts(costing, costing::CostingResultControls());
+    outcome.breakdown =
+        shownTexts(formOf(program, "frmCostingBreakdown"), costing::BreakdownControls());
+    outcome.main = shownTexts(formOf(program, "frmMain"),
+                              std::array<std::string_view, 2>{"txtAirPDSupply", "txtAirPDExtract"});
+    for (const auto& [key, text] : services.settings.entries()) {
+        outcome.settings.emplace_back(key, text);
+    }
+    return outcome;
+}
+
+void appendCostingOutcome(std::string& out, const std::optional<CostingOutcome>& outcome) {
+    out += R"(,"costing":)";
+    if (!outcome) {
+        out += "null";
+        return;
+    }
+    out += R"({"aborted":)";
+    out += outcome->aborted ? "true" : "false";
+    out += R"(,"entry_messages":)";
+    appendMessages(out, outcome->entryMessages);
+    out += R"(,"messages":)";
+    appendMessages(out, outcome->messages);
+    out += R"(,"focus":)";
+    if (outcome->focus) {
+        appendQuoted(out, *outcome->focus);
+    } else {
+        out += "null";
+    }
+    for (const auto& [key, texts] : {std::pair{R"(,"fields":)", &outcome->fields},
+                                     std::pair{R"(,"breakdown":)", &outcome->breakdown},
+                                     std::pair{R"(,"main":)", &outcome->main}}) {
+        out += key;
+        appendTextObject(out, *texts);
+    }
+    out += R"(,"settings":)";
+    appendTextObject(out, outcome->settings);
+    out += '}';
+}
+
+} // namespace rac::cli

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "cli/costing_request.h"
+#include "cli/program.h"
+#include "cli/screen_actions.h"
+#include "foundation/messages.h"
+#include "platform/services.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace rac::cli {
+
+struct CostingOutcome {
+    // Validation failed or the costing stopped: the prices and the payback are not current.
+    bool aborted = false;
+    std::vector<Message> entryMessages; // shown while the entries were made
+    std::vector<Message> messages;      // shown by the costing's Calculate
+    // The control a failed check gave the focus back to.
+    std::optional<std::string> focus;
+    ShownTexts fields;    // frmCosting's results and payback inputs, in screen order
+    ShownTexts breakdown; // every box of frmCostingBreakdown
+    ShownTexts main;      // the main screen's air pressure drops, as the eliminators leave them
+    // The settings store, keyed "Section/Value".
+    std::vector<std::pair<std::string, std::string>> settings;
+};
+
+// On a program whose calculation has just completed, as a user would: presses the main screen's
+// Costing, gives the password through Additional Information, makes the entries in the order of
+// CostingInputOrder (a casing style is left after it is picked, as its rule runs on leaving) and
+// presses Calculate. Throws InputError for an entry the screens do not let a user make, and
+// PlatformError for a list item that does not exist.
+CostingOutcome runCosting(Program& program, platform::RecordingServices& services,
+                          const CostingRequest& request);
+
+// ,"costing":{...} (or null, when the calculation did not complete) appended as JSON text.
+void appendCostingOutcome(std::string& out, const std::optional<CostingOutcome>& outcome);
+
+} // namespace rac::cli

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/form.h"
+
+namespace rac::costing {
+
+class FrmCosting;
+class FrmPassword;
+class FrmCostingBreakdown;
+
+// What the costing screens ask of the program around them: the main screen whose calculated pair
+// they price, and one another. The program makes every form once, so each is always there,
+// loaded or not.
+class CostingShell {
+  public:
+    virtual ~CostingShell() = default;
+    virtual platform::Form& MainScreen() = 0;
+    virtual FrmCosting& Costing() = 0;
+    virtual FrmPassword& Password() = 0;
+    virtual FrmCostingBreakdown& CostingBreakdown() = 0;
+};
+
+} // namespace rac::costing
