@@ -65,9 +65,9 @@ struct PrintRecord {
 };
 
 // Keeps every request. A printed document goes to the file that the answer to its printer dialog
-// names, and an exported one to its file, their text written as it stands: there is no PDF
-// writer without a window system. Window images are recorded only, and succeed unless told to
-// fail.
+// names, and an exported one to its file, as a PDF of its text in a fixed-pitch font (the window
+// system's printing, with the document's own font, is the desktop's). Window images are recorded
+// only, and succeed unless told to fail.
 class RecordingPrinter final : public Printer {
   public:
     explicit RecordingPrinter(DialogAnswers& answers) : answers_(answers) {}

@@ -1,3 +1,4 @@
+#include "foundation/text_pdf.h"
 #include "platform/platform_error.h"
 #include "platform/services.h"
 #include "support/temporary_folder.h"
@@ -43,7 +44,8 @@ TEST_F(TemporaryFolder, DocumentsGoToTheAnsweredFileAndWindowsAreRecorded) {
     Printer& printer = recording.printer;
     EXPECT_EQ(printer.printDocument({"Summary", "ZYL RAC SELECTION/RATING SUMMARY\n"}),
               (PrintResult{PrintOutcome::Printed, ""}));
-    EXPECT_EQ(contentsOf(target), "ZYL RAC SELECTION/RATING SUMMARY\n");
+    EXPECT_EQ(contentsOf(target),
+              textPdf({"Summary", "", "", "ZYL RAC SELECTION/RATING SUMMARY\n"}));
     EXPECT_EQ(printer.printDocument({"Summary", "again"}).outcome, PrintOutcome::Cancelled);
     recording.answers.enqueue(DialogAnswer::print((folder / "missing" / "x.txt").string()));
     EXPECT_EQ(printer.printDocument({"Summary", "lost"}),
@@ -63,12 +65,15 @@ TEST_F(TemporaryFolder, DocumentsGoToTheAnsweredFileAndWindowsAreRecorded) {
 // The selection is what a print dialog offers first; an export is always the whole document.
 TEST_F(TemporaryFolder, PrintsTakeTheSelectionExportsTheWholeText) {
     RecordingServices recording;
-    PrintDocument document{"Summary", "Supply\nExtract", {"Arial", 8.25, true}, "Extract", {}};
-    recording.answers.enqueue(DialogAnswer::print((folder / "selection.txt").string()));
+    PrintDocument document{
+        "Summary", "Supply\nExtract", {"Arial", 8.25, true}, "Extract", {"ZYL RAC", "today"}};
+    recording.answers.enqueue(DialogAnswer::print((folder / "selection.pdf").string()));
     EXPECT_EQ(recording.printer.printDocument(document).outcome, PrintOutcome::Printed);
-    EXPECT_EQ(contentsOf(folder / "selection.txt"), "Extract");
+    EXPECT_EQ(contentsOf(folder / "selection.pdf"),
+              textPdf({"Summary", "ZYL RAC", "today", "Extract", 8.25, true}));
     EXPECT_TRUE(recording.printer.exportPdf(document, (folder / "summary.pdf").string()));
-    EXPECT_EQ(contentsOf(folder / "summary.pdf"), "Supply\nExtract");
+    EXPECT_EQ(contentsOf(folder / "summary.pdf"),
+              textPdf({"Summary", "ZYL RAC", "today", "Supply\nExtract", 8.25, true}));
     EXPECT_EQ(recording.printer.exportPdf(document, (folder / "no" / "x.pdf").string()),
               WriteResult{"No such file or directory"});
     const auto& printed = recording.printer.printed();

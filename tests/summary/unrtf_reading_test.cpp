@@ -4,6 +4,7 @@
 #include "foundation/rtf_writer.h"
 #include "foundation/utf8.h"
 #include "summary_fixture.h"
+#include "support/program_output.h"
 #include "support/text_lines.h"
 
 #include <cstdio>
@@ -16,19 +17,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// What a program wrote on its standard output; nullopt when it could not be run or failed.
-std::optional<std::string> outputOf(const std::string& command) {
-    FILE* pipe = popen(command.c_str(), "r");
-    if (pipe == nullptr) {
-        return std::nullopt;
-    }
-    std::string out;
-    char buffer[4096];
-    for (std::size_t read; (read = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
-        out.append(buffer, read);
-    }
-    return pclose(pipe) == 0 ? std::optional(out) : std::nullopt;
-}
+using test::outputOf;
 
 void replaceAll(std::string& text, std::string_view from, std::string_view to) {
     for (std::size_t at = 0; (at = text.find(from, at)) != std::string::npos; at += to.size()) {
