@@ -18,6 +18,8 @@ class CostingShell {
     virtual FrmCosting& Costing() = 0;
     virtual FrmPassword& Password() = 0;
     virtual FrmCostingBreakdown& CostingBreakdown() = 0;
+    // Opens the summary of the screens, modal.
+    virtual void ShowSummary() = 0;
 };
 
 } // namespace rac::costing

@@ -54,6 +54,7 @@ void FrmCosting::wireEvents() {
 
     on("cmdCalculateCost", Event::Click, [this](Control&) { CalculateCost(); });
     on("cmdCostingBreakdown", Event::Click, [this](Control&) { shell_.CostingBreakdown().show(); });
+    on("cmdPrint", Event::Click, [this](Control&) { shell_.ShowSummary(); });
     on("cmdclose", Event::Click, [this](Control&) { Close(); });
     on("Toolbar1", Event::Click, [this](Control& button) { toolbarClicked(button); });
     on("mnuPrintWindow", Event::Click, [this](Control&) { PrintWindow(); });
@@ -87,6 +88,9 @@ void FrmCosting::wireSide(Side which) {
 
 void FrmCosting::toolbarClicked(const Control& button) {
     switch (button.index().value_or(0)) {
+    case layout::kToolReport:
+        shell_.ShowSummary();
+        break;
     case layout::kToolCalculate:
         ui_.calculateButton.press();
         break;
@@ -96,7 +100,7 @@ void FrmCosting::toolbarClicked(const Control& button) {
     case layout::kToolHelp:
         ShowHelp();
         break;
-    default: // 1, the summary report, comes with the summary window; 3 is a separator
+    default: // 3 is a separator
         break;
     }
 }

@@ -1,4 +1,6 @@
 // The summary in the running program: opened modal from the main screen, built afresh each time.
+#include "costing/costing_layout.h"
+#include "costing/frm_costing.h"
 #include "mainscreen/main_layout.h"
 #include "summary/frm_summary.h"
 #include "summary_fixture.h"
@@ -36,6 +38,29 @@ TEST_F(OpenSummary, PrintButtonAndToolbarOpenItModalOverTheMainScreen) {
         ASSERT_TRUE(user::click(summary, "cmdclose")) << how;
         EXPECT_FALSE(summary.loaded()) << how;
         EXPECT_TRUE(main.userCanReach()) << how;
+    }
+}
+
+TEST_F(OpenSummary, CostingPrintButtonAndToolbarOpenItWithTheCosting) {
+    ASSERT_TRUE(user::click(main, "cmdCosting"));
+    auto& costing = app.form<costing::FrmCosting>();
+    ASSERT_TRUE(user::click(costing, "cmdCalculateCost"));
+    using Open = bool (*)(costing::FrmCosting&);
+    const std::pair<const char*, Open> ways[] = {
+        {"Print button", [](costing::FrmCosting& c) { return user::click(c, "cmdPrint"); }},
+        {"toolbar",
+         [](costing::FrmCosting& c) {
+             return user::pressToolbarButton(c, costing::layout::kToolReport);
+         }},
+    };
+    for (const auto& [how, open] : ways) {
+        ASSERT_TRUE(open(costing)) << how;
+        EXPECT_EQ(summary.state(), FormState::ShownModal) << how;
+        EXPECT_EQ(document(), summaryText({main, &costing, true, services.clock.now()})) << how;
+        EXPECT_NE(document().find("Casing Style:"), std::string::npos) << how;
+        EXPECT_FALSE(user::click(costing, "cmdCalculateCost")) << how << ": the costing waits";
+        ASSERT_TRUE(user::click(summary, "cmdclose")) << how;
+        EXPECT_TRUE(costing.userCanReach()) << how;
     }
 }
 
