@@ -154,6 +154,23 @@ TEST_F(SummaryOnTheDesktop, CommentSaveAndExportThenAFreshDocumentOnTheNextOpeni
     EXPECT_EQ(in<QLineEdit>(*summary(), "txtComment")->text(), "");
 }
 
+TEST_F(SummaryOnTheDesktop, TheCostingWindowsPrintButtonOpensItWithTheCosting) {
+    click(main(), "cmdCalculate");
+    click(main(), "cmdCosting");
+    QTRY_VERIFY(desktop.window("frmCosting") != nullptr &&
+                desktop.window("frmCosting")->isVisible());
+    QWidget& costing = *desktop.window("frmCosting");
+    click(costing, "cmdCalculateCost");
+    QTRY_VERIFY(in<QPushButton>(costing, "cmdPrint")->isEnabled());
+    click(costing, "cmdPrint");
+    QTRY_VERIFY(summary() != nullptr && summary()->isVisible());
+    EXPECT_EQ(summary()->windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(document().contains("Casing Style:"));
+    click(*summary(), "cmdclose");
+    QTRY_VERIFY(!summary()->isVisible());
+    EXPECT_TRUE(costing.isVisible());
+}
+
 // Without a printer the print goes to a PDF file the person names.
 TEST_F(SummaryOnTheDesktop, PrintKeepsTheDocumentsFont) {
     if (!QPrinterInfo::availablePrinterNames().isEmpty()) {
