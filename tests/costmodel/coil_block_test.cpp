@@ -169,6 +169,7 @@ TEST(SellPrice, GrossMarginDividesTheCost) {
         {"the default 60 % is 2.5 times the cost", std::nullopt, 1094.188},
         {"an entered 60 % is the same", 60.0, 1094.188},
         {"0 % sells at cost", 0.0, 437.6754},
+        {"a fraction of a percent is kept", 37.5, 700.2806},
         {"99 % is a hundred times the cost", 99.0, 43767.54},
     };
     for (const Row& row : rows) {
