@@ -122,15 +122,6 @@ TEST_F(Calculate, StoppedRatingClearsTheResults) {
     EXPECT_EQ(text("txtDuty"), "");
 }
 
-TEST_F(Calculate, NoHeatToRecoverStopsWithAMessage) {
-    choose("mnuEffectiveness");
-    enter("txtEffectiveness", "50");
-    enter("txtDBSupplyOn", "20");
-    calculate();
-    EXPECT_EQ(lastMessage().title, "Inputs Not Compatible");
-    expectCleared();
-}
-
 TEST(FluidPressureDropText, TotalAbove100LosesItsDecimals) {
     EXPECT_EQ(totalFluidPDText("62.4", "41.7"), "104");
     EXPECT_EQ(totalFluidPDText("50.0", "50.0"), "100");
