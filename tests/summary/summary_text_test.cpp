@@ -1,13 +1,12 @@
 // The main-screen part of the summary, the box text the table becomes, and a whole summary
 // checked by hand: its rows, blanks, units and closing tab-only lines are all in the checked
 // text.
-#include "foundation/utf8.h"
 #include "summary_fixture.h"
+#include "support/temporary_folder.h"
 #include "support/text_lines.h"
 
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 
 namespace rac::summary::testing_support {
 namespace {
@@ -44,9 +43,8 @@ TEST_F(Summary, WholeSelectionSummaryMatchesTheCheckedText) {
     calculate();
     const fs::path golden =
         fs::path(RAC_TESTS_FOLDER) / "summary" / "data" / "selection_summary.txt";
-    std::ifstream in(golden, std::ios::binary);
-    ASSERT_TRUE(in) << golden;
-    const std::string expected = (std::ostringstream() << in.rdbuf()).str();
+    ASSERT_TRUE(fs::exists(golden)) << golden;
+    const std::string expected = test::contentsOf(golden);
     const std::string text = summaryText({main, &costing.form, true, clock});
     if (text != expected) {
         const fs::path actual = fs::temp_directory_path() / "selection_summary.actual.txt";
