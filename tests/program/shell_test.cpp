@@ -185,13 +185,5 @@ TEST_F(Shell, HelpOpensTheContents) {
               (std::vector<platform::HelpRequest>(2, platform::helpContents("ZYLRAC.hlp"))));
 }
 
-TEST_F(Shell, FormsAreFoundByName) {
-    EXPECT_EQ(app.form("frmMain"), &app.form<FrmMain>());
-    EXPECT_EQ(app.form("frmNoSuchForm"), nullptr);
-    for (platform::Form* form : app.forms()) {
-        EXPECT_EQ(app.form(form->name()), form);
-    }
-}
-
 } // namespace
 } // namespace rac::program
