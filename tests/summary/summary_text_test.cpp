@@ -1,6 +1,6 @@
-// The main-screen part of the summary, the box text the table becomes, and a whole summary
-// checked by hand: its rows, blanks, units and closing tab-only lines are all in the checked
-// text.
+// The box text the table becomes, and a whole summary checked by hand: the main screen's rows,
+// blanks, units and the closing tab-only lines are all in the checked text (the Rating mode's row
+// is checked where the summary is opened).
 #include "summary_fixture.h"
 #include "support/temporary_folder.h"
 #include "support/text_lines.h"
@@ -13,11 +13,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using test::linesOf;
-
-TEST_F(Summary, ModeComesFromTheStatusBar) {
-    choose("mnuRating");
-    EXPECT_EQ(table().row(2).label, "Mode:" + std::string(36, ' ') + "Rating");
-}
 
 TEST(LineTable, RowsBeyond149AreNeverShownAndBeyond150NeverWritten) {
     LineTable table;
