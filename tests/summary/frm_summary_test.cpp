@@ -3,7 +3,6 @@
 // then in the running program: opened modal from the main screen, built afresh each time.
 #include "foundation/rtf_writer.h"
 #include "foundation/utf8.h"
-#include "mainscreen/main_layout.h"
 #include "summary/frm_summary.h"
 #include "summary_fixture.h"
 #include "support/temporary_folder.h"
@@ -217,16 +216,14 @@ TEST_F(SummaryWindow, ExportPdfAsksForAFileAndWritesTheWholeDocument) {
                                                           "\": No space left on device.")}));
 }
 
-TEST_F(SummaryWindow, CloseAndItsMenuEntryUnloadTheWindow) {
-    for (const char* close : {"cmdclose", "mnuClose"}) {
-        open();
-        click(close);
-        EXPECT_FALSE(window->loaded()) << close;
-    }
+// Close is in the selection_summary transcript, whose next opening starts afresh.
+TEST_F(SummaryWindow, TheCloseMenuEntryUnloadsTheWindow) {
+    open();
+    click("mnuClose");
+    EXPECT_FALSE(window->loaded());
 }
 
 using mainscreen::testing_support::MainScreen;
-using platform::FormState;
 
 class OpenSummary : public MainScreen {
   protected:
@@ -236,27 +233,9 @@ class OpenSummary : public MainScreen {
     const std::string& document() const { return summary.at("RichTextBox1").text(); }
 };
 
-TEST_F(OpenSummary, PrintButtonAndToolbarOpenItModalOverTheMainScreen) {
-    using Open = bool (*)(mainscreen::FrmMain&);
-    const std::pair<const char*, Open> ways[] = {
-        {"Print button", [](mainscreen::FrmMain& m) { return user::click(m, "cmdPrint"); }},
-        {"toolbar",
-         [](mainscreen::FrmMain& m) {
-             return user::pressToolbarButton(m, mainscreen::layout::kToolPrintSummary);
-         }},
-    };
-    for (const auto& [how, open] : ways) {
-        ASSERT_TRUE(open(main)) << how;
-        EXPECT_EQ(summary.state(), FormState::ShownModal) << how;
-        EXPECT_EQ(document(), summaryText({main, nullptr, false, services.clock.now()})) << how;
-        EXPECT_FALSE(user::click(main, "cmdCalculate")) << how << ": the main screen waits";
-        EXPECT_EQ(main.blockedBy(), &summary);
-        ASSERT_TRUE(user::click(summary, "cmdclose")) << how;
-        EXPECT_FALSE(summary.loaded()) << how;
-        EXPECT_TRUE(main.userCanReach()) << how;
-    }
-}
-
+// Opening it modal by the Print button and the toolbar, the main screen refusing the user
+// meanwhile and reachable again after Close, are in the selection_summary transcript and the
+// summary script tests.
 TEST_F(OpenSummary, EachOpeningBuildsAFreshDocument) {
     ASSERT_TRUE(user::click(main, "cmdPrint"));
     ASSERT_TRUE(user::set(summary, "txtComment", "first visit"));
