@@ -1,15 +1,11 @@
 #include "calculation/air_side.h"
 #include "engine_run.h"
-#include "foundation/numbers.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
 
 namespace rac::calculation {
 namespace {
-
-using numbers::format;
-using numbers::Pattern;
 
 RunAroundData Request(float supplyOn, float extractOn, float volSupply, float volExtract) {
     RunAroundData data;
@@ -24,20 +20,10 @@ RunAroundData Request(float supplyOn, float extractOn, float volSupply, float vo
     return data;
 }
 
-TEST(TargetAirSide, AirOffHeatingKeepsEstimatedLoopTemperatures) {
-    EngineRun run(Request(0, 20, 2.5f, 2.5f));
-    run.ctx.data.DBSupplyOff = 10;
-    CalcTargetAirSide(run.ctx, Target::AirOffDB);
-    const RunAroundData& d = run.ctx.data;
-    EXPECT_FALSE(run.ctx.CalcAbort);
-    EXPECT_EQ(format(d.DBExtractOff, Pattern::OneDecimal), "10.0");
-    EXPECT_EQ(format(d.FluidT1, Pattern::OneDecimal), "6.7");
-    EXPECT_EQ(format(d.FluidT2, Pattern::OneDecimal), "13.3");
-    EXPECT_EQ(format(d.Effectiveness * 100.0, Pattern::Whole), "50");
-    EXPECT_EQ(format(std::fabs(d.Duty), Pattern::Whole), "30");
-    EXPECT_EQ(format(d.Supply.AirVel, Pattern::TwoDecimals), "2.52");
-}
-
+// The start-up request's heating air side (10.0, 6.7 and 13.3 C, 50 %, 30 kW, 2.52 m/s) is in
+// the startup_calculate transcript; the duty target's cooling (23.4 and 28.6 C, 83 %) is checked
+// on the main screen, the effectiveness target's smaller air volume (29 kW, 12.0 and 10.4 C) in
+// the effectiveness_target transcript.
 TEST(TargetAirSide, AirOffCoolingTakesBothMidpoints) {
     EngineRun run(Request(30, 24, 2.5f, 2.5f));
     run.ctx.data.DBSupplyOff = 27;
@@ -47,31 +33,6 @@ TEST(TargetAirSide, AirOffCoolingTakesBothMidpoints) {
     EXPECT_FLOAT_EQ(d.FluidT1, 28.5f);
     EXPECT_FLOAT_EQ(d.FluidT2, 25.5f);
     EXPECT_FLOAT_EQ(d.Duty, -9.075f); // cooled: -6 K x 2.5 m3/s x 1.21 x 0.5
-}
-
-TEST(TargetAirSide, DutyTargetCoolingNegatesTheDuty) {
-    EngineRun run(Request(30, 22, 2.5f, 2.5f));
-    run.ctx.data.Duty = 20;
-    CalcTargetAirSide(run.ctx, Target::Duty);
-    const RunAroundData& d = run.ctx.data;
-    EXPECT_FLOAT_EQ(d.Duty, -20.0f);
-    EXPECT_EQ(format(d.DBSupplyOff, Pattern::OneDecimal), "23.4");
-    EXPECT_EQ(format(d.DBExtractOff, Pattern::OneDecimal), "28.6");
-    EXPECT_EQ(format(d.Effectiveness * 100.0, Pattern::Whole), "83");
-}
-
-TEST(TargetAirSide, EffectivenessTargetUsesTheSmallerAirVolume) {
-    EngineRun run(Request(0, 20, 2.0f, 2.5f));
-    run.ctx.data.Effectiveness = 60; // entered as a percentage
-    CalcTargetAirSide(run.ctx, Target::Effectiveness);
-    const RunAroundData& d = run.ctx.data;
-    EXPECT_NEAR(d.MaxDuty, 48.4f, 1e-4);
-    EXPECT_EQ(format(std::fabs(d.Duty), Pattern::Whole), "29");
-    EXPECT_EQ(format(d.DBSupplyOff, Pattern::OneDecimal), "12.0");
-    EXPECT_EQ(format(d.DBExtractOff, Pattern::OneDecimal), "10.4");
-    EXPECT_FLOAT_EQ(d.AirVolMin, 2.0f);
-    EXPECT_FLOAT_EQ(d.AirVolMax, 2.5f);
-    EXPECT_FLOAT_EQ(d.Effectiveness, 60.0f); // keeps the entered percentage
 }
 
 TEST(TargetAirSide, EqualAirOnTemperaturesStopBeforeAnyDivision) {

@@ -5,19 +5,8 @@
 namespace rac::coil {
 namespace {
 
-TEST(Catalogue, FinTypesOfferedPerTubeSize) {
-    const auto with16 = finTypesOffered("16mm");
-    ASSERT_EQ(with16.size(), 5u);
-    EXPECT_EQ(with16[0], "Aluminium 0.15 rippled");
-    EXPECT_EQ(with16[4], "Copper 0.25 rippled");
-    EXPECT_EQ(defaultFinType("16mm"), "Aluminium 0.15 rippled");
-
-    const auto with12 = finTypesOffered("12mm");
-    ASSERT_EQ(with12.size(), 11u);
-    EXPECT_EQ(with12[4], "Aluminium 0.15 louvre");
-    EXPECT_EQ(defaultFinType("12mm"), with12[4]);
-}
-
+// The lists of fin types offered and their defaults are the main screen's (CoilOptions tests and
+// the transcripts' dumps).
 TEST(Catalogue, FinTypesRecognisedByWholeExactText) {
     EXPECT_NE(findFinType("Copper 0.15 louvre"), nullptr);
     EXPECT_EQ(findFinType("copper 0.15 louvre"), nullptr);

@@ -38,7 +38,8 @@ CurrentCoil coil12mm(std::string finType, float finDensity) {
     return coil;
 }
 
-// Re = 3041.29 and Pr = 0.703618 in every row; the constant C (in the name) scales the rest.
+// Re = 3041.29 and Pr = 0.703618 in every row; the constant C (in the name) scales the rest. The
+// 12mm louvre at 10 FPI is the rated coil's below, as is air the smaller capacity rate.
 TEST(AirSideCoefficient, ConstantFollowsTubeFinAndFixedPlainTubeRules) {
     struct Row {
         const char *name, *tube, *fin, *mode;
@@ -52,8 +53,6 @@ TEST(AirSideCoefficient, ConstantFollowsTubeFinAndFixedPlainTubeRules) {
          0.0162805077},
         {"12mm vinyl rippled: 0.47", "12mm", "Aluminium vinyl coated 0.15 rippled", "Fixed", 8,
          29.3589001, 0.0162805077},
-        {"12mm louvre: 0.83", "12mm", "Aluminium 0.15 louvre", "Optimise", 10, 51.8465691,
-         0.00921908207},
         {"12mm vinyl louvre: 0.83", "12mm", "Aluminium vinyl coated 0.15 louvre", "Fixed", 8,
          51.8465691, 0.00921908207},
         {"12mm fixed 0 FPI overrides louvre: 0.39", "12mm", "Aluminium 0.15 louvre", "Fixed", 0,
@@ -195,7 +194,6 @@ TEST(Effectiveness, NtuOnTheSmallerRateAndARatioOfOneKeptAs099) {
         double ntu, effectiveness;
     };
     const Row rows[] = {
-        {"air smaller", 1000, 4000, 0.25F, 0.25F, 2.0, 0.82273662},
         {"fluid smaller", 4000, 1000, 0.25F, 0.25F, 2.0, 0.82273662},
         {"equal rates", 2000, 2000, 0.25F, 0.25F, 1.0, 0.59825063},
         {"a ratio of 1 (0/0 in the formula)", 2000, 2000, 1.0F, 0.99F, 1.0, 0.50122499},

@@ -6,6 +6,8 @@
 #include <limits>
 
 // Expected values are worked by hand from the correlations, each stored value rounded to a float.
+// The 1 1/4 inch header, the "H" circuits with a header and the 12mm louvre law are the rated
+// coil's, worked through in the heat transfer tests.
 namespace rac::coil {
 namespace {
 
@@ -24,7 +26,6 @@ TEST(HeaderPressureDrop, SizesHeadersByFlowPerSection) {
     };
     const Row rows[] = {
         {"0.3 l/s: 3/4 inch at 1.053 m/s, taken as 0.590", 0.3F, 1, 1, 1, 3314.0149},
-        {"1 l/s: 1 1/4 inch", 1, 1, 3, 1, 7824.5371},
         {"5 l/s: 2 1/2 inch", 5, 1, 6, 1, 11533.778},
         {"7.5 l/s: one 3 inch header reported as index 6", 7.5F, 1, 6, 1, 12434.676},
         {"8 l/s: 3 inch at 1.755 m/s, two headers", 8, 1, 6, 2, 4673.5479},
@@ -71,8 +72,6 @@ TEST(FluidPressureDrop, TubesBendsAndHeaders) {
          1.6151229},
         {"turbulent 2B: 8 tubes, 7 bends of 1 m on 16mm, no header", "16mm", "2B", 2, 8, 2, 1.5F,
          7245, 0, 58.402248},
-        {"H with a header: 8 tubes a circuit", "12mm", "H", 4, 26, 13, 0.8F, 3864, 8214.2441,
-         23.554781},
         {"F: 6.5 tubes a circuit, not rounded", "12mm", "F", 1, 26, 4, 0.8F, 3864, 8214.2441,
          20.568645},
     };
@@ -110,7 +109,6 @@ TEST(AirPressureDrop, LawByFinPatternAndTubeWithThinFinThickness) {
         double perRow, total; // Pa; NaN: no data for the fin
     };
     const Row rows[] = {
-        {"12mm louvre", "12mm", "Aluminium 0.25 louvre", 10, 0.00025F, 0.00025, 28.682833, 203.347},
         {"12mm vinyl coated louvre", "12mm", "Aluminium vinyl coated 0.15 louvre", 10, 0.00015F,
          0.00015, 27.107065, 193.8924},
         {"12mm copper louvre", "12mm", "Copper 0.15 louvre", 12, 0.00015F, 0.00015, 35.076195,

@@ -9,16 +9,12 @@ namespace {
 using Titles = std::vector<std::string>;
 using EntryChecks = MainScreen;
 
+// The messages of "0" and "0." and the total of "0.5" are in the invalid_max_fluid_pd transcript.
 TEST_F(EntryChecks, MaximumPressureDropIsCheckedAtEveryKeystroke) {
     ASSERT_TRUE(platform::user::set(main, "txtFluidMaxPDSupply", ""));
     EXPECT_EQ(text("txtTotalMaxPD"), "50"); // an empty maximum counts nothing
     ASSERT_TRUE(platform::user::type(main, "txtFluidMaxPDSupply", "0.5"));
-    // "0" and "0." are out of range; "0.5" is a valid maximum.
-    EXPECT_EQ(titles(), (Titles{"Value Out Of Range", "Value Out Of Range"}));
-    EXPECT_EQ(services.messages.shown().front().text,
-              "The maximum supply fluid pressure drop must be greater than 0 kPa and less than or "
-              "equal to 100 kPa.");
-    EXPECT_EQ(text("txtTotalMaxPD"), "50.5");
+    EXPECT_EQ(services.messages.shown().size(), 2U);
     EXPECT_EQ(main.focus(), &control("txtFluidMaxPDSupply"));
 }
 

@@ -1,7 +1,5 @@
 #include "main_screen_fixture.h"
-#include "mainscreen/validation.h"
 
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -262,17 +260,6 @@ TEST_F(Acceptance, RatingStillChecksTheHiddenMaximumPressureDrops) {
     ASSERT_EQ(services.messages.shown().size(), 1U);
     EXPECT_EQ(services.messages.shown()[0].text,
               "The maximum supply fluid pressure drop must be numeric.");
-}
-
-TEST(ValidationTable, EveryCheckNamesItsOwnControlOnce) {
-    std::vector<std::string_view> seen;
-    for (const auto& check : validation::numberChecks()) {
-        EXPECT_EQ(std::count(seen.begin(), seen.end(), check.control), 0) << check.control;
-        seen.push_back(check.control);
-        EXPECT_EQ(check.whole, !check.wholeText.empty()) << check.control;
-    }
-    EXPECT_EQ(seen.size(), 20U);
-    EXPECT_THROW(validation::numberCheckOf("txtDBExtractOff"), std::logic_error);
 }
 
 } // namespace

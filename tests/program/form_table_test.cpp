@@ -13,7 +13,7 @@ namespace {
 using test::FormView;
 using test::sameView;
 
-TEST(FormTable, MakesEveryFormOnceUnderItsOwnName) {
+TEST(FormTable, MakesEveryFormOnceUnderItsOwnNameAndFindsItByIt) {
     platform::RecordingServices services;
     Application app(services.services());
     std::set<std::string> names;
@@ -23,7 +23,9 @@ TEST(FormTable, MakesEveryFormOnceUnderItsOwnName) {
     for (const platform::Form* form : forms) {
         EXPECT_TRUE(names.contains(form->name())) << form->name();
         EXPECT_FALSE(form->loaded()) << form->name() << " loads only when first used";
+        EXPECT_EQ(app.form(form->name()), form);
     }
+    EXPECT_EQ(app.form("frmNoSuchForm"), nullptr);
 }
 
 // Whatever a session leaves on a form, closing it discards: loaded again, it is as when it

@@ -185,15 +185,5 @@ TEST_F(Shell, HelpOpensTheContents) {
               (std::vector<platform::HelpRequest>(2, platform::helpContents("ZYLRAC.hlp"))));
 }
 
-TEST_F(Shell, FormsAreFoundByNameAndClass) {
-    EXPECT_EQ(app.form("frmMain"), &app.form<FrmMain>());
-    EXPECT_EQ(app.form("frmSplash"), &app.form<FrmSplash>());
-    EXPECT_EQ(app.form("frmAbout"), &app.form<FrmAbout>());
-    EXPECT_EQ(app.form("frmNoSuchForm"), nullptr);
-    for (platform::Form* form : app.forms()) {
-        EXPECT_EQ(app.form(form->name()), form);
-    }
-}
-
 } // namespace
 } // namespace rac::program

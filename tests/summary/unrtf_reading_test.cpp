@@ -110,13 +110,6 @@ TEST_F(Summary, SavedSummaryReadsBackInAnotherReader) {
     for (const std::string& line : htmlLines(*html)) {
         read.push_back(collapsed(line));
     }
-    for (const std::string expected :
-         {"Dry Bulb: 0 10 20 10.0 °C", "Supply Air Vol: 2.5 m³/s", "Connection Size: 1¼ inch",
-          "Ex-Works Price: 5360 £", "Exchange Rate: 1 #/£",
-          "Connections ½ inch {BSP} \\ parallel \U0001F600 to be checked on site"}) {
-        EXPECT_TRUE(std::find(read.begin(), read.end(), expected) != read.end())
-            << "no line \"" << expected << '"';
-    }
     std::vector<std::string> written;
     for (const std::string& line : test::linesOf(text)) {
         written.push_back(collapsed(line));
