@@ -186,12 +186,9 @@ void CheckCoilConfiguration(CurrentCoil& coil, CalcStatus& status) {
             return;
         }
         if (!contains(rule.standardRows, coil.Rows)) {
-            status.messages.show(Message{"Non-Standard Coil Configuration - " + coil.CoilLabel,
-                                         std::string(rule.warningText),
-                                         MessageIcon::None,
-                                         {MessageButton::OK, MessageButton::Help},
-                                         std::string(kHelpFile),
-                                         1});
+            status.messages.show(
+                withHelpButton("Non-Standard Coil Configuration - " + coil.CoilLabel,
+                               std::string(rule.warningText), std::string(kHelpFile), 1));
         }
         return;
     }
