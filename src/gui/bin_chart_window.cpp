@@ -42,6 +42,9 @@ BinChartWindow::BinChartWindow(platform::Form& form) {
                 summaries->addWidget(widgets.take("lblBinSummary(" + std::to_string(bin) + ")"));
             }
             summaries->addStretch();
+            // As wide as its longest summary: the rest goes to the chart, whose ten categories
+            // need the room to be read whole.
+            frame->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
             chartRow->addWidget(frame);
         } else if (control->kind() == ControlKind::CommandButton) {
             buttons->addWidget(widgets.take<QPushButton>(control->name()));
@@ -50,7 +53,7 @@ BinChartWindow::BinChartWindow(platform::Form& form) {
     layout->addLayout(chartRow, 1);
     layout->addLayout(buttons);
     setCentralWidget(page);
-    resize(900, 520);
+    resize(1100, 560);
 
     binding_ = new FormBinding(form, *this);
 }

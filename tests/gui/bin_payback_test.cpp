@@ -129,6 +129,13 @@ TEST_F(BinPaybackDesktop, TickPickConfirmCalculateAndChart) {
     EXPECT_EQ(drawnSeries(*savingsView), "Energy Saving (kWh), Cost Saving (£)");
     EXPECT_EQ(in<QLabel>(savings, "lblBinSummary(1)")->text().toStdString(),
               "Bin1, DB -10.8°C, WB -10.2°C, RH 97.0%, Hours 10");
+    // Each summary is read whole beside the chart, at any scaling (QT_SCALE_FACTOR=1.5 too).
+    for (QLabel* summary : savings->findChildren<QLabel*>()) {
+        if (summary->objectName().startsWith(QStringLiteral("lblBinSummary"))) {
+            EXPECT_GE(summary->width(), summary->sizeHint().width())
+                << summary->text().toStdString();
+        }
+    }
 
     in<QAction>(savings, "mnuClose")->trigger();
     EXPECT_TRUE(QTest::qWaitFor([savings] { return !savings->isVisible(); }));
