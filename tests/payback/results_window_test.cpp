@@ -119,6 +119,20 @@ TEST_F(ResultsWindow, AFailedPrintSaysTheWindowCannotBePrinted) {
     EXPECT_TRUE(results.shown());
 }
 
+// A payback with nothing saved (every bin "Neither", no duty, or a design whose supply and
+// extract air on are the same) shows its zeros and no payback, rather than dividing by zero.
+TEST_F(ResultsWindow, NothingSavedShowsNoPayback) {
+    tickBinPayback();
+    const paybackmodel::BinPayback nothingSaved;
+    results.ShowBinPayback(locations.Bins(), nothingSaved, "2130");
+    EXPECT_EQ(cell(results, "txtSavingKWh", 1), "0");
+    EXPECT_EQ(cell(results, "txtSavingCash", 10), "0");
+    EXPECT_EQ(box("txtSavingCashTotal"), "0");
+    EXPECT_EQ(box("txtPayback"), "N/A");
+    EXPECT_EQ(results.PaybackText(), "N/A");
+    EXPECT_EQ(cell(results, "txtBinDB", 1), "-8.0");
+}
+
 // Extract air on at 21.6 C, calculated and shown: Frankfurt's bin 8 of 21.6 C is compared in
 // the bin tables' single precision and so is a white "Neither" bin with no saving.
 class ExtractAtAFrankfurtBin : public ResultsWindow {
