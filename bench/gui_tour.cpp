@@ -57,17 +57,18 @@ struct Timings {
     }
 };
 
-// From the click on Print to the summary window on the screen and drawn with its document.
-double summaryShownMs(rac::gui::Desktop& desktop, QPushButton& print) {
+// From the click on a button to the window it opens on the screen and drawn (the summary with its
+// document, a chart built as its window opens).
+double windowShownMs(rac::gui::Desktop& desktop, QPushButton& button, const char* form) {
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(&print, Qt::LeftButton);
-    QWidget* summary = desktop.window("frmSummary");
-    if (summary == nullptr || !QTest::qWaitForWindowExposed(summary)) {
-        std::fprintf(stderr, "the summary did not open\n");
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QWidget* window = desktop.window(form);
+    if (window == nullptr || !QTest::qWaitForWindowExposed(window)) {
+        std::fprintf(stderr, "%s did not open\n", form);
         std::exit(1);
     }
-    summary->repaint();
+    window->repaint();
     QCoreApplication::processEvents();
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
@@ -77,7 +78,7 @@ void tourSummary(rac::gui::Desktop& desktop, QWidget& main, const QDir& folder) 
     auto* print = main.findChild<QPushButton*>(QStringLiteral("cmdPrint"));
     Timings times;
     for (int run = 0; run < 21; ++run) {
-        times.add(summaryShownMs(desktop, *print));
+        times.add(windowShownMs(desktop, *print, "frmSummary"));
         if (run == 0) {
             std::printf("Print click to the summary drawn, first opening: %.1f ms\n",
                         times.times[0]);
@@ -100,22 +101,6 @@ void tourSummary(rac::gui::Desktop& desktop, QWidget& main, const QDir& folder) 
     QTest::mouseClick(summary.findChild<QPushButton*>(QStringLiteral("cmdclose")), Qt::LeftButton);
 }
 
-// From the click on the results window's Show Graphically to the savings chart on the screen and
-// drawn; the chart is built as its window opens.
-double savingsChartShownMs(rac::gui::Desktop& desktop, QPushButton& showGraphically) {
-    QElapsedTimer clock;
-    clock.start();
-    QTest::mouseClick(&showGraphically, Qt::LeftButton);
-    QWidget* chart = desktop.window("frmBinGraphics");
-    if (chart == nullptr || !QTest::qWaitForWindowExposed(chart)) {
-        std::fprintf(stderr, "the savings chart did not open\n");
-        std::exit(1);
-    }
-    chart->repaint();
-    QCoreApplication::processEvents();
-    return static_cast<double>(clock.nsecsElapsed()) / 1e6;
-}
-
 // The bin payback over the country's location: the results window, and the savings chart opened
 // 21 times from it and closed again (each opening builds the chart afresh).
 void tourBinPayback(rac::gui::Desktop& desktop, QWidget& costing, const QDir& folder) {
@@ -132,7 +117,7 @@ void tourBinPayback(rac::gui::Desktop& desktop, QWidget& costing, const QDir& fo
     auto* showGraphically = results->findChild<QPushButton*>(QStringLiteral("cmdShowGraphics"));
     Timings times;
     for (int run = 0; run < 21; ++run) {
-        times.add(savingsChartShownMs(desktop, *showGraphically));
+        times.add(windowShownMs(desktop, *showGraphically, "frmBinGraphics"));
         if (run < 20) {
             QTest::mouseClick(desktop.window("frmBinGraphics")
                                   ->findChild<QPushButton*>(QStringLiteral("Command1")),
