@@ -119,6 +119,21 @@ TEST_F(ResultsWindow, AFailedPrintSaysTheWindowCannotBePrinted) {
     EXPECT_TRUE(results.shown());
 }
 
+// The bin windows belong to the costing: closing it discards the results and the charts, and
+// puts the location window out of sight with its location still loaded.
+TEST_F(ResultsWindow, ClosingTheCostingTakesTheBinWindowsWithIt) {
+    binPaybackIn("United Kingdom");
+    ASSERT_TRUE(user::click(results, "cmdShowGraphics"));
+    clickOn("cmdBinData");
+    ASSERT_TRUE(user::click(locations, "cmdSowGaphically"));
+    clickOn("cmdclose");
+    EXPECT_FALSE(results.loaded());
+    EXPECT_FALSE(savingsChart.loaded());
+    EXPECT_FALSE(weatherChart.loaded());
+    EXPECT_EQ(locations.state(), platform::FormState::Hidden);
+    EXPECT_EQ(locations.LocationName(), "United Kingdom - London");
+}
+
 // A payback with nothing saved (every bin "Neither", no duty, or a design whose supply and
 // extract air on are the same) shows its zeros and no payback, rather than dividing by zero.
 TEST_F(ResultsWindow, NothingSavedShowsNoPayback) {
