@@ -1,6 +1,6 @@
-// Drives the real windows through start-up, a Selection Calculate, the summary, the costing and
-// Rating mode, saving a screenshot of each (and the summary's PDF datasheet) and timing the steps a
-// person waits for. Run under Xvfb:
+// Drives the real windows through start-up, a Selection Calculate, the summary, the costing with
+// its bin payback and Rating mode, saving a screenshot of each (and the summary's PDF datasheet)
+// and timing the steps a person waits for. Run under Xvfb:
 //   xvfb-run -s "-screen 0 1600x1000x24" build/release/bench/rac_gui_tour docs/screenshots
 #include "gui/desktop.h"
 #include "gui/icons.h"
@@ -17,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStandardPaths>
 #include <QStyleFactory>
 #include <QTest>
@@ -26,6 +27,14 @@
 #include <vector>
 
 namespace {
+
+void save(QWidget& window, const QDir& folder, const char* name) {
+    QCoreApplication::processEvents();
+    const QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    }
+}
 
 // Waits until the window has been painted after the moment this is called.
 double paintedWithinMs(QWidget& window, const std::function<void()>& action) {
@@ -48,17 +57,18 @@ struct Timings {
     }
 };
 
-// From the click on Print to the summary window on the screen and drawn with its document.
-double summaryShownMs(rac::gui::Desktop& desktop, QPushButton& print) {
+// From the click on a button to the window it opens on the screen and drawn (the summary with its
+// document, a chart built as its window opens).
+double windowShownMs(rac::gui::Desktop& desktop, QPushButton& button, const char* form) {
     QElapsedTimer clock;
     clock.start();
-    QTest::mouseClick(&print, Qt::LeftButton);
-    QWidget* summary = desktop.window("frmSummary");
-    if (summary == nullptr || !QTest::qWaitForWindowExposed(summary)) {
-        std::fprintf(stderr, "the summary did not open\n");
+    QTest::mouseClick(&button, Qt::LeftButton);
+    QWidget* window = desktop.window(form);
+    if (window == nullptr || !QTest::qWaitForWindowExposed(window)) {
+        std::fprintf(stderr, "%s did not open\n", form);
         std::exit(1);
     }
-    summary->repaint();
+    window->repaint();
     QCoreApplication::processEvents();
     return static_cast<double>(clock.nsecsElapsed()) / 1e6;
 }
@@ -68,7 +78,7 @@ void tourSummary(rac::gui::Desktop& desktop, QWidget& main, const QDir& folder) 
     auto* print = main.findChild<QPushButton*>(QStringLiteral("cmdPrint"));
     Timings times;
     for (int run = 0; run < 21; ++run) {
-        times.add(summaryShownMs(desktop, *print));
+        times.add(windowShownMs(desktop, *print, "frmSummary"));
         if (run == 0) {
             std::printf("Print click to the summary drawn, first opening: %.1f ms\n",
                         times.times[0]);
@@ -91,19 +101,39 @@ void tourSummary(rac::gui::Desktop& desktop, QWidget& main, const QDir& folder) 
     QTest::mouseClick(summary.findChild<QPushButton*>(QStringLiteral("cmdclose")), Qt::LeftButton);
 }
 
+// The bin payback over the country's location: the results window, and the savings chart opened
+// 21 times from it and closed again (each opening builds the chart afresh).
+void tourBinPayback(rac::gui::Desktop& desktop, QWidget& costing, const QDir& folder) {
+    QTest::mouseClick(costing.findChild<QRadioButton*>(QStringLiteral("optBinPayback")),
+                      Qt::LeftButton);
+    QTest::mouseClick(costing.findChild<QPushButton*>(QStringLiteral("cmdCalculateCost")),
+                      Qt::LeftButton);
+    QWidget* results = desktop.window("frmBinDataResults");
+    if (results == nullptr || !QTest::qWaitForWindowExposed(results)) {
+        std::fprintf(stderr, "the bin results did not open\n");
+        std::exit(1);
+    }
+    save(*results, folder, "bin-results");
+    auto* showGraphically = results->findChild<QPushButton*>(QStringLiteral("cmdShowGraphics"));
+    Timings times;
+    for (int run = 0; run < 21; ++run) {
+        times.add(windowShownMs(desktop, *showGraphically, "frmBinGraphics"));
+        if (run < 20) {
+            QTest::mouseClick(desktop.window("frmBinGraphics")
+                                  ->findChild<QPushButton*>(QStringLiteral("Command1")),
+                              Qt::LeftButton);
+        }
+    }
+    times.print("Show Graphically click to the savings chart drawn");
+    QTest::qWait(600); // the bars' animation done
+    save(*desktop.window("frmBinGraphics"), folder, "bin-savings-chart");
+}
+
 // A list picked with the keyboard: the start of the item typed into it.
 void pickByTyping(QWidget& window, const char* list, const char* start) {
     auto* combo = window.findChild<QComboBox*>(QString::fromLatin1(list));
     combo->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(combo, QString::fromLatin1(start));
-}
-
-void save(QWidget& window, const QDir& folder, const char* name) {
-    QCoreApplication::processEvents();
-    const QString path = folder.filePath(QString::fromLatin1(name) + QStringLiteral(".png"));
-    if (!window.grab().save(path)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
-    }
 }
 
 } // namespace
@@ -170,19 +200,20 @@ int main(int argc, char* argv[]) {
     Timings repainted;
     Timings settled;
     for (int run = 0; run < 21; ++run) {
-        QElapsedTimer clock;
-        clock.start();
+        QElapsedTimer sinceClick;
+        sinceClick.start();
         QTest::mouseClick(costIt, Qt::LeftButton);
         costing->repaint();
-        repainted.add(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        repainted.add(static_cast<double>(sinceClick.nsecsElapsed()) / 1e6);
         QCoreApplication::processEvents();
-        settled.add(static_cast<double>(clock.nsecsElapsed()) / 1e6);
+        settled.add(static_cast<double>(sinceClick.nsecsElapsed()) / 1e6);
     }
     repainted.print("costing Calculate click to repainted prices");
     settled.print("costing Calculate click to the settings written");
     save(*costing, folder, "costing-calculated");
     std::printf("resident memory with the costing %.1f MB\n",
                 rac::gui::residentMegabytes().value_or(0.0));
+    tourBinPayback(desktop, *costing, folder);
     QTest::mouseClick(costing->findChild<QPushButton*>(QStringLiteral("cmdclose")), Qt::LeftButton);
     if (!QTest::qWaitForWindowExposed(main)) {
         return 1;

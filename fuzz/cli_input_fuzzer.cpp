@@ -74,10 +74,14 @@ void fuzzCalculate(const std::string& input, bool againOnAFreshProgram) {
                     answer["fields"].is_object());
             if (answer.contains("costing") && !answer["costing"].is_null()) {
                 const Json& costing = answer["costing"];
-                require(costing.size() == 8 && costing["aborted"].is_boolean() &&
+                require(costing.size() == 9 && costing["aborted"].is_boolean() &&
                         costing["entry_messages"].is_array() && costing["messages"].is_array() &&
                         costing["fields"].is_object() && costing["breakdown"].is_object() &&
                         costing["main"].is_object() && costing["settings"].is_object());
+                // The bin payback's results: 64 boxes, the coil cost's caption and ten seasons.
+                const Json& bins = costing["bins"];
+                require(bins.is_null() || (bins.size() == 66 && bins["seasons"].is_array() &&
+                                           bins["seasons"].size() == 10));
             }
         }
     }

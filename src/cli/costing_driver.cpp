@@ -3,6 +3,7 @@
 #include "cli/json_output.h"
 #include "cli/screen_actions.h"
 #include "costing/costing_results.h"
+#include "payback/frm_bin_data_results.h"
 #include "platform/user_actions.h"
 
 #include <algorithm>
@@ -25,7 +26,19 @@ void givePassword(Program& program, const std::string& password) {
     click(window, "cmdOK");
 }
 
-bool enter(Form& costing, const std::string& name, const std::string& text) {
+// The location is picked in the location window that "Select Bin Data" opens, and confirmed.
+void pickLocation(Program& program, Form& costing, const std::string& location) {
+    click(costing, "cmdBinData");
+    Form& window = formOf(program, "frmSelectBinData");
+    requireDone(user::pick(window, "cmbLocation", location), window, "cmbLocation", "pick from");
+    click(window, "cmdOK");
+}
+
+bool enter(Program& program, Form& costing, const std::string& name, const std::string& text) {
+    if (name == "cmbLocation") {
+        pickLocation(program, costing, text);
+        return true;
+    }
     if (!enterField(costing, name, text)) {
         return false;
     }
@@ -47,8 +60,9 @@ CostingOutcome runCosting(Program& program, platform::RecordingServices& service
         givePassword(program, *request.password);
     }
     const bool entered =
-        std::all_of(request.fields.begin(), request.fields.end(),
-                    [&](const auto& field) { return enter(costing, field.first, field.second); });
+        std::all_of(request.fields.begin(), request.fields.end(), [&](const auto& field) {
+            return enter(program, costing, field.first, field.second);
+        });
     CostingOutcome outcome;
     outcome.entryMessages = services.messages.shown();
     services.messages.clear();
@@ -67,11 +81,40 @@ CostingOutcome runCosting(Program& program, platform::RecordingServices& service
         shownTexts(formOf(program, "frmCostingBreakdown"), costing::BreakdownControls());
     outcome.main = shownTexts(formOf(program, "frmMain"),
                               std::array<std::string_view, 2>{"txtAirPDSupply", "txtAirPDExtract"});
+    // The results window is made by the bin payback, and the bin method is all that shows it.
+    const Form& results = formOf(program, "frmBinDataResults");
+    if (costing.at("optBinPayback").value() == 1 && results.loaded()) {
+        ShownTexts boxes = shownTexts(results, payback::BinResultControls());
+        boxes.emplace_back("lblCoilCost", results.at("lblCoilCost").caption());
+        outcome.bins = {std::move(boxes), payback::RowSeasons(results)};
+    }
     for (const auto& [key, text] : services.settings.entries()) {
         outcome.settings.emplace_back(key, text);
     }
     return outcome;
 }
+
+namespace {
+
+void appendBins(std::string& out, const std::optional<CostingOutcome::Bins>& bins) {
+    out += R"(,"bins":)";
+    if (!bins) {
+        out += "null";
+        return;
+    }
+    appendTextObject(out, bins->boxes);
+    out.pop_back(); // the object goes on with the seasons
+    out += R"(,"seasons":[)";
+    std::string_view separator;
+    for (const std::string_view season : bins->seasons) {
+        out += separator;
+        separator = ",";
+        appendQuoted(out, season);
+    }
+    out += "]}";
+}
+
+} // namespace
 
 void appendCostingOutcome(std::string& out, const std::optional<CostingOutcome>& outcome) {
     out += R"(,"costing":)";
@@ -97,6 +140,7 @@ void appendCostingOutcome(std::string& out, const std::optional<CostingOutcome>&
         out += key;
         appendTextObject(out, *texts);
     }
+    appendBins(out, outcome->bins);
     out += R"(,"settings":)";
     appendTextObject(out, outcome->settings);
     out += '}';

@@ -23,6 +23,13 @@ struct CostingOutcome {
     ShownTexts fields;    // frmCosting's results and payback inputs, in screen order
     ShownTexts breakdown; // every box of frmCostingBreakdown
     ShownTexts main;      // the main screen's air pressure drops, as the eliminators leave them
+    // The bin payback's results window, when the bin payback ran: every box and the coil
+    // cost's caption (lblCoilCost), and each row's season as its colour shows it.
+    struct Bins {
+        ShownTexts boxes;
+        std::vector<std::string_view> seasons;
+    };
+    std::optional<Bins> bins;
     // The settings store, keyed "Section/Value".
     std::vector<std::pair<std::string, std::string>> settings;
 };

@@ -3,7 +3,6 @@
 #include "costing/costing_layout.h"
 
 #include <algorithm>
-#include <array>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -11,10 +10,6 @@
 namespace rac::cli {
 
 namespace {
-
-// The bin payback and its location come with the location window; until then a costing's
-// payback is at design conditions.
-constexpr std::array kNotYet{"optBinPayback", "cmbLocation"};
 
 // The position of an entry in CostingInputOrder, looked up for every field of every request.
 std::optional<std::size_t> positionInOrder(std::string_view name);
@@ -37,8 +32,9 @@ const std::vector<std::string>& CostingInputOrder() {
                 add(entry);
             }
         }
-        for (const char* name : {"txtEnergyCost", "txtExchangeRate", "txtAnnualRunHours",
-                                 "optPaybackDesign", "chkGrossMargin", "txtGrossMargin"}) {
+        for (const char* name :
+             {"txtEnergyCost", "txtExchangeRate", "txtAnnualRunHours", "optPaybackDesign",
+              "optBinPayback", "cmbLocation", "chkGrossMargin", "txtGrossMargin"}) {
             names.emplace_back(name);
         }
         return names;
@@ -80,11 +76,6 @@ CostingRequest readCostingRequest(const Json& value) {
     for (const auto& [name, text] : costing.at("fields").get_ref<const Json::object_t&>()) {
         const auto position = positionInOrder(name);
         if (!position) {
-            if (std::find(kNotYet.begin(), kNotYet.end(), name) != kNotYet.end()) {
-                throw InputError(inQuotes(name) +
-                                 ": the bin payback cannot be asked for yet; a costing's payback "
-                                 "is for design conditions (\"optPaybackDesign\")");
-            }
             throw InputError(inQuotes(name) + " is not an entry field of frmCosting");
         }
         if (!text.is_string()) { // the message is put together only when it is needed

@@ -64,8 +64,11 @@ void FrmCosting::ValidatePaybackInputs() {
             return;
         }
     }
-    // Design conditions are the one method to choose from until the bin payback comes.
-    showDesignPayback();
+    if (ui_.binPayback.value() == 1) {
+        showBinPayback();
+    } else {
+        showDesignPayback();
+    }
 }
 
 } // namespace rac::costing

@@ -65,6 +65,7 @@ struct CostingControls {
     platform::Control& runHoursLabel;
     platform::Control& runHours;
     platform::Control& paybackDesign;
+    platform::Control& binPayback;
     platform::Control& binData;
     platform::Control& selectedBinCountry;
     platform::Control& annualEnergySaving;

@@ -172,11 +172,8 @@ void addPayback(Form& form) {
     platform::addCaptioned(form, ControlKind::OptionButton, "optPaybackDesign",
                            "Payback for Design Conditions", frame)
         .setValue(1);
-    // The bin payback and its location window are still to come: until then the option cannot
-    // be chosen.
     platform::addCaptioned(form, ControlKind::OptionButton, "optBinPayback",
-                           "Payback using Bin Data (Rating Only)", frame)
-        .setEnabled(false);
+                           "Payback using Bin Data (Rating Only)", frame);
     platform::addCaptioned(form, ControlKind::CommandButton, "cmdBinData", "Select Bin Data ---->>",
                            frame)
         .setVisible(false);

@@ -5,6 +5,7 @@
 #include "foundation/numbers.h"
 #include "mainscreen/field_style.h"
 #include "mainscreen/option_lists.h"
+#include "payback/frm_select_bin_data.h"
 
 #include <algorithm>
 #include <array>
@@ -124,6 +125,28 @@ void FrmCosting::choosePaybackDesign() {
     ui_.selectedBinCountry.setVisible(false);
     ui_.runHoursLabel.setVisible(true);
     ui_.runHours.setVisible(true);
+    ClearCostingOutputs();
+}
+
+// The location window is made (its list and the kept location loaded) and its choice taken at
+// once; then the country's own location is chosen, kept only when the user next confirms a
+// location.
+void FrmCosting::chooseBinPayback() {
+    payback::FrmSelectBinData& locations = shell_.Payback().SelectBinData();
+    // Made rather than shown: taking its choice hides it again at once, and a window shown only to
+    // be hidden would flash on the desktop.
+    locations.load();
+    ui_.binData.setVisible(true);
+    ui_.selectedBinCountry.setVisible(true);
+    ui_.runHoursLabel.setVisible(false);
+    ui_.runHours.setVisible(false);
+    locations.UseSelectedBinData();
+    selectDefaultBinLocation();
+    ClearCostingOutputs();
+}
+
+void FrmCosting::selectBinData() {
+    shell_.Payback().SelectBinData().show();
     ClearCostingOutputs();
 }
 

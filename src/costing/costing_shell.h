@@ -1,5 +1,6 @@
 #pragma once
 
+#include "payback/payback_shell.h"
 #include "platform/form.h"
 
 namespace rac::costing {
@@ -9,8 +10,8 @@ class FrmPassword;
 class FrmCostingBreakdown;
 
 // What the costing screens ask of the program around them: the main screen whose calculated pair
-// they price, and one another. The program makes every form once, so each is always there,
-// loaded or not.
+// they price, one another, the bin payback's windows and the summary report. The program makes
+// every form once, so each is always there, loaded or not.
 class CostingShell {
   public:
     virtual ~CostingShell() = default;
@@ -18,7 +19,8 @@ class CostingShell {
     virtual FrmCosting& Costing() = 0;
     virtual FrmPassword& Password() = 0;
     virtual FrmCostingBreakdown& CostingBreakdown() = 0;
-    // Opens the summary of the screens, modal.
+    virtual payback::PaybackShell& Payback() = 0;
+    // The summary report, modal over the costing screen.
     virtual void ShowSummary() = 0;
 };
 

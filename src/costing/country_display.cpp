@@ -12,9 +12,8 @@ constexpr std::size_t kUnitedKingdom = 0;
 
 } // namespace
 
-// The country's currency in the payback labels, its energy cost and exchange rate, and the local
-// total shown for any country but the United Kingdom. Choosing the country's default bin
-// location comes with the bin payback.
+// The country's currency in the payback labels, its energy cost and exchange rate, the local
+// total shown for any country but the United Kingdom, and the country's bin location.
 void FrmCosting::ApplyCountry() {
     const int position = ui_.country.listIndex();
     if (position < 0) {
@@ -36,6 +35,7 @@ void FrmCosting::ApplyCountry() {
     if (!home) {
         ui_.totalForeignLabel.setCaption("Ex-Works Price (" + currency + ")");
     }
+    selectDefaultBinLocation();
     ClearCostingOutputs();
 }
 

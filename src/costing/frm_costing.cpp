@@ -8,6 +8,10 @@
 #include "mainscreen/identity.h"
 #include "mainscreen/main_layout.h"
 #include "mainscreen/side_names.h"
+#include "payback/frm_bin_data_graphics.h"
+#include "payback/frm_bin_data_results.h"
+#include "payback/frm_bin_graphics.h"
+#include "payback/frm_select_bin_data.h"
 #include "platform/form_building.h"
 
 namespace rac::costing {
@@ -45,6 +49,8 @@ void FrmCosting::wireEvents() {
     on("chkGrossMargin", Event::Click, [this](Control&) { grossMarginTicked(); });
     on("cmbCountry", Event::Click, [this](Control&) { ApplyCountry(); });
     on("optPaybackDesign", Event::Click, [this](Control&) { choosePaybackDesign(); });
+    on("optBinPayback", Event::Click, [this](Control&) { chooseBinPayback(); });
+    on("cmdBinData", Event::Click, [this](Control&) { selectBinData(); });
     for (const std::string_view name : {"txtEnergyCost", "txtAnnualRunHours", "txtExchangeRate"}) {
         on(name, Event::Change, clear);
         onKeyPress(name, platform::neutraliseEnter);
@@ -129,10 +135,19 @@ void FrmCosting::closeDown() {
          {&main_.costingButton, &main_.printButton, &main_.costingTool, &main_.printSummaryTool}) {
         command->setEnabled(false);
     }
-    // The breakdown and the password belong to this costing and go with it.
+    // The breakdown, the password and the bin windows belong to this costing and go with it.
+    // The location window lives on, out of sight, with the location whose bins are loaded.
     shell_.CostingBreakdown().unload();
-    if (shell_.Password().loaded()) {
-        shell_.Password().hide();
+    payback::PaybackShell& bins = shell_.Payback();
+    using Forms = std::initializer_list<platform::Form*>;
+    for (platform::Form* kept : Forms{&shell_.Password(), &bins.SelectBinData()}) {
+        if (kept->loaded()) {
+            kept->hide();
+        }
+    }
+    for (platform::Form* shown :
+         Forms{&bins.BinDataResults(), &bins.BinGraphics(), &bins.BinDataGraphics()}) {
+        shown->unload();
     }
     shell_.MainScreen().show();
     costingDone_ = false;

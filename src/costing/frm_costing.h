@@ -14,8 +14,8 @@ namespace rac::costing {
 
 // The costing screen: prices the pair the main screen has just calculated, per coil with its
 // casing, drain pan, braze material and options, for the pair with the country and the gross
-// margin, and ends with the payback at design conditions. Every result is cleared as soon as an
-// input changes.
+// margin, and ends with the payback at design conditions or over the weather bins of a location.
+// Every result is cleared as soon as an input changes.
 class FrmCosting final : public platform::Form {
   public:
     FrmCosting(platform::Services services, calculation::CalcContext& calc, CostingState& state,
@@ -36,8 +36,9 @@ class FrmCosting final : public platform::Form {
     // Checks the gross margin and the non-standard casing depths; on the first failure shows
     // why, puts the focus into the box and sets CalcAbort (costing_checks.cpp).
     void ValidateCostingInputs();
-    // Checks the payback inputs and works out the design payback; on the first failure shows
-    // why, empties the box, puts the focus into it and sets CalcAbort (payback_frame.cpp).
+    // Checks the payback inputs and works out the payback by the method chosen; on the first
+    // failure shows why, empties the box, puts the focus into it and sets CalcAbort
+    // (costing_checks.cpp).
     void ValidatePaybackInputs();
     // The country, energy cost and exchange rate into the settings store (payback_frame.cpp).
     void SavePaybackSettings();
@@ -81,6 +82,8 @@ class FrmCosting final : public platform::Form {
     void grossMarginTicked();
     void showPriceTableMargin();
     void choosePaybackDesign();
+    void chooseBinPayback();
+    void selectBinData();
 
     // calculate_cost.cpp
     void costCoil(Side which);
@@ -92,6 +95,8 @@ class FrmCosting final : public platform::Form {
 
     // payback_frame.cpp
     void showDesignPayback();
+    void showBinPayback();
+    void selectDefaultBinLocation();
 
     platform::Services services_;
     calculation::CalcContext& calc_;

@@ -9,6 +9,7 @@
 #include <QChart>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 namespace rac::gui {
 
@@ -77,6 +78,10 @@ void ChartView::showChart(const platform::ChartData& chartData) {
         bars->attachAxis(values);
         values->setRange(lowest, highest > lowest ? highest : lowest + 1);
         values->applyNiceNumbers();
+        // Ticks a whole number apart are labelled without a decimal ("40000", not "40000.0").
+        const double step = (values->max() - values->min()) / (values->tickCount() - 1);
+        values->setLabelFormat(step >= 1 && step == std::floor(step) ? QStringLiteral("%.0f")
+                                                                     : QStringLiteral("%.1f"));
         // The legend names each series once, beside the bars that carry its values.
         for (QLegendMarker* marker : shownChart.legend()->markers(bars)) {
             auto* bar = qobject_cast<QBarLegendMarker*>(marker);

@@ -24,6 +24,8 @@ const std::vector<HelpTopic>& helpTopics() {
         {QStringLiteral("messages.html"), QStringLiteral("Messages and what to do")},
         {QStringLiteral("costing.html"), QStringLiteral("Costing and payback")},
         {QStringLiteral("payback.html"), QStringLiteral("Payback")},
+        {QStringLiteral("bin_payback.html"), QStringLiteral("Payback over weather bins")},
+        {QStringLiteral("bin_charts.html"), QStringLiteral("Bin charts")},
         {QStringLiteral("breakdown.html"), QStringLiteral("Costing breakdown and gross margin")},
         {QStringLiteral("summary.html"), QStringLiteral("The summary report")},
         {QStringLiteral("keyboard.html"), QStringLiteral("Keyboard and printing")},

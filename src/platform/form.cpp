@@ -136,6 +136,10 @@ const Control& Form::at(std::string_view name) const {
 }
 
 Control& Form::at(std::string_view arrayName, int index) {
+    return const_cast<Control&>(std::as_const(*this).at(arrayName, index));
+}
+
+const Control& Form::at(std::string_view arrayName, int index) const {
     return at(std::string(arrayName) + "(" + std::to_string(index) + ")");
 }
 
@@ -295,8 +299,13 @@ bool Form::requestClose(CloseSource source) {
     if (closeHandler_) {
         const auto handler = closeHandler_;
         const FlagWhile closing(closing_);
-        if (handler(source) == CloseReply::Refuse) {
+        const CloseReply reply = handler(source);
+        if (reply == CloseReply::Refuse) {
             return false;
+        }
+        if (reply == CloseReply::Hide) {
+            hide();
+            return true;
         }
     }
     unload();

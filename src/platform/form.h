@@ -19,9 +19,10 @@ enum class FormState { NotLoaded, Hidden, Shown, ShownModal };
 enum class MousePointer { Normal, Wait };
 
 // Who asks a form to close: the user (close box, system menu), the window system (log-off and the
-// like) or the program's own code. A form may refuse some of them.
+// like) or the program's own code. A form may refuse some of them, or only go out of sight: a
+// window that lives as long as the program hides and keeps what it shows.
 enum class CloseSource { User, WindowSystem, Program };
-enum class CloseReply { Close, Refuse };
+enum class CloseReply { Close, Refuse, Hide };
 
 // Told after every state change, before any event handler runs; control is null for a change of
 // the form itself (title, state, mouse pointer, focus).
@@ -59,6 +60,7 @@ class Form {
     Control& at(std::string_view name);
     const Control& at(std::string_view name) const;
     Control& at(std::string_view arrayName, int index);
+    const Control& at(std::string_view arrayName, int index) const;
     // In the order they were added.
     std::vector<Control*> controls();
     std::vector<const Control*> controls() const;
@@ -87,7 +89,8 @@ class Form {
     void show();
     void showModal();
     void hide();
-    // Runs the close handler; unless it refuses, the form is unloaded. True when it is closed.
+    // Runs the close handler; unless it refuses, the form is unloaded, or only hidden when the
+    // handler says so. True when the window has gone.
     bool requestClose(CloseSource source);
     // Unloads without asking, as the end of the program does.
     void unload();

@@ -65,6 +65,21 @@ struct Application::Impl final : ProgramShell {
         return dynamic_cast<Screen&>(named(name));
     }
 
+    platform::Form& CostingScreen() override { return named("frmCosting"); }
+    payback::PaybackShell& Payback() override { return *this; }
+    payback::FrmSelectBinData& SelectBinData() override {
+        return screen<payback::FrmSelectBinData>("frmSelectBinData");
+    }
+    payback::FrmBinDataResults& BinDataResults() override {
+        return screen<payback::FrmBinDataResults>("frmBinDataResults");
+    }
+    payback::FrmBinGraphics& BinGraphics() override {
+        return screen<payback::FrmBinGraphics>("frmBinGraphics");
+    }
+    payback::FrmBinDataGraphics& BinDataGraphics() override {
+        return screen<payback::FrmBinDataGraphics>("frmBinDataGraphics");
+    }
+
     void ShowSummary() override { named("frmSummary").showModal(); }
 
     const platform::Form* loadedForm(std::string_view name) const override {

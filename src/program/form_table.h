@@ -6,6 +6,10 @@
 #include "mainscreen/frm_about.h"
 #include "mainscreen/frm_main.h"
 #include "mainscreen/frm_splash.h"
+#include "payback/frm_bin_data_graphics.h"
+#include "payback/frm_bin_data_results.h"
+#include "payback/frm_bin_graphics.h"
+#include "payback/frm_select_bin_data.h"
 #include "platform/form.h"
 #include "program/program_parts.h"
 #include "summary/frm_summary.h"
@@ -24,6 +28,9 @@ class CostingWindow;
 class PasswordWindow;
 class CostingBreakdownWindow;
 class SummaryWindow;
+class SelectBinDataWindow;
+class BinDataResultsWindow;
+class BinChartWindow;
 } // namespace rac::gui
 
 namespace rac::program {
@@ -72,9 +79,34 @@ inline const auto kForms = std::make_tuple(
                                        return std::make_unique<costing::FrmPassword>(
                                            p.services, p.state.costing.access, p.shell);
                                    }},
-    FormEntry<gui::CostingBreakdownWindow>{
-        "frmCostingBreakdown", [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
-            return std::make_unique<costing::FrmCostingBreakdown>(p.services);
+    FormEntry<
+        gui::CostingBreakdownWindow>{"frmCostingBreakdown",
+                                     [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
+                                         return std::make_unique<costing::FrmCostingBreakdown>(
+                                             p.services);
+                                     }},
+    // The bin windows find the costing screen's boxes, and those of the bin windows before them,
+    // when they are made.
+    FormEntry<gui::SelectBinDataWindow>{"frmSelectBinData",
+                                        [](const ProgramParts& p)
+                                            -> std::unique_ptr<platform::Form> {
+                                            return std::make_unique<payback::FrmSelectBinData>(
+                                                p.services, p.state.bins, p.shell);
+                                        }},
+    FormEntry<gui::BinDataResultsWindow>{"frmBinDataResults",
+                                         [](const ProgramParts& p)
+                                             -> std::unique_ptr<platform::Form> {
+                                             return std::make_unique<payback::FrmBinDataResults>(
+                                                 p.services, p.shell);
+                                         }},
+    FormEntry<gui::BinChartWindow>{"frmBinDataGraphics",
+                                   [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
+                                       return std::make_unique<payback::FrmBinDataGraphics>(
+                                           p.services, p.shell);
+                                   }},
+    FormEntry<gui::BinChartWindow>{
+        "frmBinGraphics", [](const ProgramParts& p) -> std::unique_ptr<platform::Form> {
+            return std::make_unique<payback::FrmBinGraphics>(p.services, p.shell);
         }});
 
 // Calls visit(entry) for each entry, in order.

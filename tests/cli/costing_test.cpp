@@ -72,6 +72,41 @@ TEST(CalculateCosting, EntersInTheFixedOrderWhateverTheRequestsOrder) {
     EXPECT_EQ(answer["costing"]["breakdown"]["txtConnectionFlangesMaterialExtract"], "0.00");
 }
 
+// The location is picked after the method whatever the request's order, and the results window
+// answers box by box. Oman's first bin has no hours; its coldest bins heat, its hot ones cool.
+TEST(CalculateCosting, BinPaybackAnswersTheResultsWindow) {
+    const Json answer = answerTo(
+        R"({"costing": {"fields": {"cmbLocation": "Oman", "optBinPayback": "1",
+            "cmbCountry": "Qatar", "txtEnergyCost": "0.1"}}})");
+    ASSERT_TRUE(answer.contains("costing")) << answer.dump();
+    const Json& costing = answer["costing"];
+    EXPECT_EQ(costing["aborted"], false);
+    const Json& bins = costing["bins"];
+    ASSERT_TRUE(bins.is_object()) << costing.dump();
+    EXPECT_EQ(bins.size(), 66u);
+    EXPECT_EQ(bins["txtBinHours(1)"], "0");
+    EXPECT_EQ(bins["txtSavingKWh(1)"], "0");
+    // Bin 2 at 16 C: a fifth of 30250 W for 100 h at 0.1; bin 4 at 24 C cools, worth a third.
+    EXPECT_EQ(bins["txtSavingKWh(2)"], "605");
+    EXPECT_EQ(bins["txtSavingCash(2)"], "61");
+    EXPECT_EQ(bins["txtSavingKWh(4)"], "9952");
+    EXPECT_EQ(bins["txtSavingCash(4)"], "332");
+    EXPECT_EQ(bins["lblCoilCost"], "Coil Cost (QR)");
+    EXPECT_EQ(bins["txtPayback"], costing["fields"]["txtPayBackCost"]);
+    EXPECT_EQ(bins["txtCoilCost"], costing["fields"]["txtTotalRACExWorksPriceForeign"]);
+    EXPECT_EQ(bins["seasons"], (Json{"Heating", "Heating", "Neither", "Cooling", "Cooling",
+                                     "Cooling", "Cooling", "Cooling", "Cooling", "Cooling"}));
+    EXPECT_EQ(costing["settings"]["PaybackCalc/BinLocation"], "10");
+}
+
+TEST(CalculateCosting, DesignPaybackHasNoBins) {
+    const Json answer =
+        answerTo(R"({"costing": {"fields": {"cmbCountry": "Qatar", "txtEnergyCost": "0.1"}}})");
+    ASSERT_TRUE(answer.contains("costing")) << answer.dump();
+    EXPECT_EQ(answer["costing"]["aborted"], false);
+    EXPECT_TRUE(answer["costing"]["bins"].is_null());
+}
+
 TEST(CalculateCosting, EntriesTheScreenRefusesAreErrorLines) {
     struct Case {
         const char *name, *fields, *error;
@@ -89,12 +124,10 @@ TEST(CalculateCosting, EntriesTheScreenRefusesAreErrorLines) {
          "another of its group is chosen"},
         {"a hidden flange kind", R"("optScrewedExtract": "1")",
          "line 1: cannot click frmCosting.optScrewedExtract: it is hidden"},
-        {"the bin payback", R"("optBinPayback": "1")",
-         R"(line 1: "optBinPayback": the bin payback cannot be asked for yet; a costing's payback )"
-         R"(is for design conditions ("optPaybackDesign"))"},
-        {"the bin location", R"("cmbLocation": "Dubai")",
-         R"(line 1: "cmbLocation": the bin payback cannot be asked for yet; a costing's payback )"
-         R"(is for design conditions ("optPaybackDesign"))"},
+        {"a location without the bin payback", R"("cmbLocation": "Dubai")",
+         "line 1: cannot click frmCosting.cmdBinData: it is hidden"},
+        {"a location not in the list", R"("optBinPayback": "1", "cmbLocation": "Paris")",
+         R"(line 1: frmSelectBinData.cmbLocation: the list has no item "Paris")"},
         {"a result box", R"("txtSellPriceSupply": "100")",
          R"(line 1: "txtSellPriceSupply" is not an entry field of frmCosting)"},
         {"a number", R"("txtEnergyCost": 0.03)",

@@ -213,5 +213,19 @@ TEST_F(CostingScreen, HelpOpensAtTheCostingTopicAndPrintWindowPrintsIt) {
     EXPECT_TRUE(services.messages.shown().empty());
 }
 
+// Print and the report button open the summary of the pair with its costing, over the screen.
+TEST_F(CostingScreen, PrintAndTheReportButtonOpenTheSummary) {
+    costIt();
+    platform::Form& summary = *app.form("frmSummary");
+    clickOn("cmdPrint");
+    ASSERT_EQ(summary.state(), FormState::ShownModal);
+    // 2130 paid back by 90750 kWh a year at 0.03: 9 months.
+    EXPECT_NE(summary.at("RichTextBox1").text().find("Payback Period:\t\t9\tMonths"),
+              std::string::npos);
+    ASSERT_TRUE(user::click(summary, "cmdclose"));
+    ASSERT_TRUE(user::pressToolbarButton(costing, 1));
+    EXPECT_EQ(summary.state(), FormState::ShownModal);
+}
+
 } // namespace
 } // namespace rac::costing::testing_support

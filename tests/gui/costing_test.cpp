@@ -1,5 +1,6 @@
 // The costing windows as a person uses them: opened from the main window after a Calculate,
 // lists picked with the mouse on their popup items, boxes ticked and typed into, buttons pressed.
+#include "costing_desktop.h"
 #include "gui/costing_window.h"
 #include "gui/desktop.h"
 #include "gui/form_binding.h"
@@ -61,32 +62,9 @@ class NextMessageBox {
     QString title_;
 };
 
-class CostingWindows : public ::testing::Test {
+class CostingWindows : public testing_support::CostingDesktop {
   protected:
-    void SetUp() override {
-        desktop.start();
-        main = desktop.window("frmMain");
-        ASSERT_NE(main, nullptr);
-        QTest::mouseClick(main->findChild<QPushButton*>("cmdCalculate"), Qt::LeftButton);
-        QTest::mouseClick(main->findChild<QPushButton*>("cmdCosting"), Qt::LeftButton);
-        costing = desktop.window("frmCosting");
-        ASSERT_NE(costing, nullptr);
-        ASSERT_TRUE(QTest::qWaitFor([this] { return costing->isVisible(); }));
-        // Large enough that nothing is scrolled out of reach.
-        costing->resize(1500, 1000);
-        QApplication::setActiveWindow(costing);
-    }
-
-    template <typename Widget> Widget* in(QWidget* window, const char* name) {
-        auto* found = window->findChild<Widget*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
     QString text(const char* name) { return in<QLineEdit>(costing, name)->text(); }
-
-    Desktop desktop;
-    QWidget* main = nullptr;
-    QWidget* costing = nullptr;
 };
 
 class PickedCosting : public CostingWindows, public ::testing::WithParamInterface<Pick> {};

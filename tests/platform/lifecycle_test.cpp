@@ -49,6 +49,19 @@ TEST_F(DesignState, AnUnloadedFormComesBackAsIfMadeAfresh) {
         << "Load ran on the design state, not on the old list";
 }
 
+// A window that lives as long as the program goes out of sight on its close box, keeping what it
+// shows; the program's end still unloads it.
+TEST_F(DesignState, ACloseThatHidesKeepsTheState) {
+    form.onCloseRequest([](CloseSource) { return CloseReply::Hide; });
+    form.show();
+    form.at("txtDepth").setText("250");
+    EXPECT_TRUE(user::close(form));
+    EXPECT_EQ(form.state(), FormState::Hidden);
+    form.show();
+    EXPECT_EQ(form.at("txtDepth").text(), "250");
+    EXPECT_EQ(loads, 1);
+}
+
 TEST_F(DesignState, HidingKeepsTheStateAndOnlyAnUnloadDiscardsIt) {
     form.show();
     form.at("txtDepth").setText("250");
