@@ -1,5 +1,7 @@
 #include "payback/country_labels.h"
 
+#include "costmodel/countries.h"
+
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -22,37 +24,33 @@ constexpr std::array<Words, 9> kCoilCostWords{{
     {"Pakistan", "PKR"},
 }};
 
-constexpr std::array<Words, 11> kCostSeriesWords{{
-    {"United Kingdom", "£"},
-    {"Kuwait", "KWD"},
-    {"U.A.E.", "DH"},
-    {"Saudi Arabia", "SAR"},
-    {"Qatar", "QAR"},
-    {"Bahrain", "BHD"},
-    {"Oman", "OMR"},
-    {"India", "INR"},
-    {"Pakistan", "PKR"},
-    {"Denmark", "DKK"},
-    {"European", "EUR"},
-}};
+// The savings chart names the currency of every country but these.
+constexpr std::array<std::string_view, 2> kUnlabelledCostSeries{"Korea", "Hong Kong"};
 
-template <std::size_t N>
-const Words* wordsOf(const std::array<Words, N>& table, std::string_view country) {
-    const auto found = std::find_if(table.begin(), table.end(),
+const Words* coilCostWords(std::string_view country) {
+    const auto found = std::find_if(kCoilCostWords.begin(), kCoilCostWords.end(),
                                     [&](const Words& words) { return words.first == country; });
-    return found == table.end() ? nullptr : &*found;
+    return found == kCoilCostWords.end() ? nullptr : &*found;
 }
 
 } // namespace
 
 std::string CoilCostCaption(std::string_view country) {
-    const Words* words = wordsOf(kCoilCostWords, country);
+    const Words* words = coilCostWords(country);
     return words == nullptr ? "Coil Cost" : "Coil Cost (" + std::string(words->second) + ")";
 }
 
 std::string CostSeriesLabel(std::string_view country) {
-    const Words* words = wordsOf(kCostSeriesWords, country);
-    return words == nullptr ? "" : "Cost Saving (" + std::string(words->second) + ")";
+    if (std::find(kUnlabelledCostSeries.begin(), kUnlabelledCostSeries.end(), country) !=
+        kUnlabelledCostSeries.end()) {
+        return "";
+    }
+    for (const costmodel::Country& listed : costmodel::kCountries) {
+        if (listed.name == country) {
+            return "Cost Saving (" + std::string(listed.currency) + ")";
+        }
+    }
+    return "";
 }
 
 } // namespace rac::payback
