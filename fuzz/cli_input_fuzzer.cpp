@@ -4,10 +4,10 @@
 #include "cli/application_program.h"
 #include "cli/calculate_command.h"
 #include "cli/calculate_driver.h"
-#include "cli/json_input.h"
-#include "cli/plain_json.h"
 #include "cli/script.h"
 #include "cli/script_runner.h"
+#include "cli/selection_terms.h"
+#include "selection/plain_json.h"
 
 #include <algorithm>
 #include <cstdint>

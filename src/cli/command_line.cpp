@@ -1,8 +1,8 @@
 #include "cli/command_line.h"
 
 #include "cli/calculate_command.h"
-#include "cli/json_input.h"
 #include "cli/script_command.h"
+#include "cli/selection_terms.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "cli/costing_driver.h"
 
 #include "cli/json_output.h"
-#include "cli/screen_actions.h"
+#include "cli/selection_terms.h"
 #include "costing/costing_results.h"
 #include "platform/user_actions.h"
 

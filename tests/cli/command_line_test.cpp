@@ -1,4 +1,4 @@
-#include "cli/json_input.h"
+#include "cli/selection_terms.h"
 #include "test_program.h"
 
 #include <filesystem>

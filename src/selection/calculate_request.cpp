@@ -1,9 +1,9 @@
-#include "cli/calculate_request.h"
+#include "selection/calculate_request.h"
 
 #include <algorithm>
 #include <array>
 
-namespace rac::cli {
+namespace rac::selection {
 
 namespace {
 
@@ -120,4 +120,4 @@ CalculateRequest readCalculateRequest(const Json& value) {
     return parsed;
 }
 
-} // namespace rac::cli
+} // namespace rac::selection

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "cli/costing_request.h"
-#include "cli/json_input.h"
+#include "selection/costing_request.h"
+#include "selection/json_input.h"
 
 #include <string>
 #include <utility>
 #include <vector>
 
-namespace rac::cli {
+namespace rac::selection {
 
 enum class Mode { Selection, Rating };
 enum class Target { AirOffDB, Effectiveness, Duty };
@@ -30,4 +30,4 @@ const std::vector<std::string>& CalculateInputOrder();
 // Reads {"mode": ..., "target": ..., "fields": {...}, "costing": {...}}; throws InputError.
 CalculateRequest readCalculateRequest(const Json& value);
 
-} // namespace rac::cli
+} // namespace rac::selection
