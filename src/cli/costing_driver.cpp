@@ -4,6 +4,7 @@
 #include "cli/selection_terms.h"
 #include "costing/costing_results.h"
 #include "platform/user_actions.h"
+#include "selection/screen_entries.h"
 
 #include <algorithm>
 
@@ -25,17 +26,6 @@ void givePassword(Program& program, const std::string& password) {
     click(window, "cmdOK");
 }
 
-bool enter(Form& costing, const std::string& name, const std::string& text) {
-    if (!enterField(costing, name, text)) {
-        return false;
-    }
-    // The casing style's rule runs as the box is left.
-    if (name.starts_with("cmbCasingStyle") && costing.focus() == &costing.at(name)) {
-        requireDone(user::leave(costing, name), costing, name, "leave");
-    }
-    return true;
-}
-
 } // namespace
 
 CostingOutcome runCosting(Program& program, platform::RecordingServices& services,
@@ -46,9 +36,7 @@ CostingOutcome runCosting(Program& program, platform::RecordingServices& service
     if (request.password) {
         givePassword(program, *request.password);
     }
-    const bool entered =
-        std::all_of(request.fields.begin(), request.fields.end(),
-                    [&](const auto& field) { return enter(costing, field.first, field.second); });
+    const bool entered = enterCostingEntries(costing, request);
     CostingOutcome outcome;
     outcome.entryMessages = services.messages.shown();
     services.messages.clear();
