@@ -6,14 +6,11 @@
 #include "platform/user_actions.h"
 #include "selection/screen_entries.h"
 
-#include <algorithm>
-
 namespace rac::cli {
 
 namespace {
 
 using platform::Control;
-using platform::ControlKind;
 using platform::Form;
 namespace user = platform::user;
 
