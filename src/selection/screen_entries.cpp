@@ -127,9 +127,12 @@ std::optional<std::string> enterAndCalculate(Program& program, const CalculateRe
         return keptFocus(main);
     }
     click(main, "cmdCalculate");
-    // Costing is offered only while the results are current.
-    if (!request.costing || !main.at("cmdCosting").enabled()) {
+    if (!request.costing) {
         return std::nullopt;
+    }
+    // Costing is offered only while the results are current.
+    if (!main.at("cmdCosting").enabled()) {
+        return "the costing was not opened: the calculation did not complete";
     }
     click(main, "cmdCosting");
     Form& costing = formOf(program, costingForm);

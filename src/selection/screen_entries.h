@@ -22,10 +22,11 @@ bool enterMainEntries(platform::Form& main, const CalculateRequest& request);
 bool enterCostingEntries(platform::Form& costing, const CostingRequest& request);
 
 // A selection opened on a program at its start-up state: the entries made, Calculate pressed,
-// and when the request holds a costing and the calculation completed, Costing pressed, the
-// costing's entries made and its Calculate pressed. Stops at the first entry the screens refuse
-// and returns why ("frmMain.cmbTubeDiameterSupply: the list has no item \"20mm\""); nothing after
-// it is entered or calculated, so no result shown belongs to other entries.
+// and when the request holds a costing, Costing pressed, the costing's entries made and its
+// Calculate pressed. Stops at the first entry the screens refuse and returns why
+// ("frmMain.cmbTubeDiameterSupply: the list has no item \"20mm\""); nothing after it is entered
+// or calculated, so no result shown belongs to other entries. A costing the screens cannot open,
+// since the calculation did not complete, is reported too: the costing is not on the screens.
 std::optional<std::string> openSelection(Program& program, const CalculateRequest& request);
 
 // The selection the screens show: frmMain's mode and target from its menus and every entry a

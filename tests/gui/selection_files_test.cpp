@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QTemporaryDir>
 
 namespace rac::gui {
@@ -133,6 +134,49 @@ TEST_F(SelectionFilesOnTheDesktop, TheCloseBoxAsksFirst) {
     dialogs.answerWith(QMessageBox::Discard);
     closeByTheCloseBox();
     EXPECT_TRUE(desktop.application().exited());
+}
+
+// A file dropped on the main window opens with its costing; Ctrl+S on the costing window saves
+// the change made there into the same file.
+TEST_F(SelectionFilesOnTheDesktop, ADroppedFileOpensWithItsCostingAndSavesFromTheCostingWindow) {
+    selection::CalculateRequest costed = ratingWithGlycol();
+    costed.costing = selection::CostingRequest{
+        std::nullopt, {{"cmbCountry", "Kuwait"}, {"txtEnergyCost", "0.01"}}};
+    const QString file = write("costed.rac", costed);
+    openMain();
+    QMimeData dragged;
+    dragged.setUrls({QUrl::fromLocalFile(file)});
+    const QPoint centre = main().rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main(), &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(centre, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&main(), &drop);
+    QTRY_VERIFY(desktop.window("frmCosting") != nullptr &&
+                desktop.window("frmCosting")->isVisible());
+    QWidget& costing = *desktop.window("frmCosting");
+    auto& energyCost = *costing.findChild<QLineEdit*>("txtEnergyCost");
+    EXPECT_EQ(energyCost.text(), "0.01");
+    EXPECT_NE(costing.findChild<QLineEdit*>("txtSellPriceSupply")->text(), "");
+
+    QApplication::setActiveWindow(&costing);
+    QTest::mouseClick(&energyCost, Qt::LeftButton);
+    press(Qt::Key_A, Qt::ControlModifier);
+    type("0.02");
+    press(Qt::Key_Tab);
+    EXPECT_TRUE(main().isWindowModified());
+    QTest::keyClick(&costing, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(main().isWindowModified());
+    const auto saved = selection::readSelectionFile(file.toStdString());
+    ASSERT_TRUE(saved.costing);
+    const auto& entries = saved.costing->fields;
+    EXPECT_NE(std::find(entries.begin(), entries.end(),
+                        std::pair<std::string, std::string>{"txtEnergyCost", "0.02"}),
+              entries.end());
+    EXPECT_NE(std::find(entries.begin(), entries.end(),
+                        std::pair<std::string, std::string>{"cmbCountry", "Kuwait"}),
+              entries.end());
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 // A file that is no selection changes nothing; one whose entry the screens refuse opens as far

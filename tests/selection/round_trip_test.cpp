@@ -107,16 +107,34 @@ INSTANTIATE_TEST_SUITE_P(
 // The bin payback joins the costing's entries with the location window; its round trip comes
 // with it.
 
-TEST(OpenSelection, StopsAtARefusedEntryAndCalculatesNothing) {
-    Session session;
-    const auto refused = openSelection(
-        session.view,
-        readCalculateRequest(
-            parseJson(R"({"fields": {"cmbTubeDiameterSupply": "20mm", "txtAirVolSupply": "2"}})")));
-    EXPECT_EQ(refused, R"(frmMain.cmbTubeDiameterSupply: the list has no item "20mm")");
-    const platform::Form& main = *session.application.form("frmMain");
-    EXPECT_EQ(main.at("txtDBExtractOff").text(), "");
-    EXPECT_NE(main.at("txtAirVolSupply").text(), "2");
+// What the screens refuse stops the opening there, and nothing after it is entered or
+// calculated: no result shown belongs to other entries.
+TEST(OpenSelection, SaysWhatTheScreensRefused) {
+    struct Case {
+        const char *name, *file, *refused, *airVolume;
+    };
+    const Case cases[] = {
+        {"an item not offered",
+         R"({"fields": {"cmbTubeDiameterSupply": "20mm", "txtAirVolSupply": "2"}})",
+         R"(frmMain.cmbTubeDiameterSupply: the list has no item "20mm")", "2.5"},
+        {"a value its check refuses",
+         R"({"fields": {"txtTubesHighSupply": "many", "txtAirVolSupply": "2"}})",
+         "frmMain.txtTubesHighSupply: the entry was refused, as its message said; the entries "
+         "after it were not made",
+         "2.5"},
+        {"a costing after a calculation that stops",
+         R"({"fields": {"txtAirVolSupply": "0"}, "costing": {"fields": {"cmbCountry": "Kuwait"}}})",
+         "the costing was not opened: the calculation did not complete", "0"},
+    };
+    for (const Case& c : cases) {
+        Session session;
+        EXPECT_EQ(openSelection(session.view, readCalculateRequest(parseJson(c.file))), c.refused)
+            << c.name;
+        const platform::Form& main = *session.application.form("frmMain");
+        EXPECT_EQ(main.at("txtAirVolSupply").text(), c.airVolume) << c.name;
+        EXPECT_EQ(main.at("txtDBExtractOff").text(), "") << c.name;
+        EXPECT_FALSE(session.application.form("frmCosting")->shown()) << c.name;
+    }
 }
 
 } // namespace
