@@ -123,13 +123,16 @@ TEST_F(SelectionFilesOnTheDesktop, OpenAsksFirstAndSaveWritesTheChangesBeforeOpe
     EXPECT_EQ(desktop.files().recentFiles().mid(0, 2), QStringList({other, path("mine.rac")}));
 }
 
-TEST_F(SelectionFilesOnTheDesktop, TheCloseBoxAsksFirst) {
+TEST_F(SelectionFilesOnTheDesktop, ExitAndTheCloseBoxAskFirst) {
     openMain();
     retype("txtDBSupplyOn", "5");
+    dialogs.answerWith(QMessageBox::Cancel);
+    main().findChild<QAction*>("mnuExit")->trigger();
     dialogs.answerWith(QMessageBox::Cancel);
     closeByTheCloseBox();
     EXPECT_FALSE(desktop.application().exited());
     EXPECT_TRUE(main().isVisible());
+    ASSERT_EQ(dialogs.messages.size(), 2U);
     EXPECT_EQ(lastMessage(), "Do you want to save the changes to Untitled?");
     dialogs.answerWith(QMessageBox::Discard);
     closeByTheCloseBox();
