@@ -6,6 +6,7 @@
 #include "dialog_driver.h"
 #include "selection/selection_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QMessageBox>
 #include <QMimeData>
@@ -180,6 +181,21 @@ TEST_F(SelectionFilesOnTheDesktop, ADroppedFileOpensWithItsCostingAndSavesFromTh
                         std::pair<std::string, std::string>{"cmbCountry", "Kuwait"}),
               entries.end());
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// The folder went away (a removed drive): the save says why and the changes stay unsaved.
+TEST_F(SelectionFilesOnTheDesktop, AFailedSaveSaysWhyAndKeepsTheChangesUnsaved) {
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("drive")));
+    const QString file = write("drive/rating.rac", ratingWithGlycol());
+    openMain();
+    ASSERT_TRUE(desktop.files().open(file));
+    retype("txtDBSupplyOn", "3");
+    ASSERT_TRUE(QDir(path("drive")).removeRecursively());
+    pressOnMain(Qt::Key_S);
+    EXPECT_EQ(lastMessage(),
+              "The selection could not be saved to " + file + ": No such file or directory.");
+    EXPECT_TRUE(main().isWindowModified());
+    EXPECT_EQ(main().windowTitle(), "rating.rac[*] - ZYL RAC Version 1.1");
 }
 
 // A file that is no selection changes nothing; one whose entry the screens refuse opens as far
