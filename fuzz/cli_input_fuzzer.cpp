@@ -1,13 +1,15 @@
-// The input of rac-cli, run on the real program: the first byte picks the command, the rest is
-// what it reads. Whatever comes in, each command answers in its contract's shape and never
-// crashes.
+// The input of rac-cli, run on the real program: the first byte picks the command (or a selection
+// file), the rest is what it reads. Whatever comes in, each command answers in its contract's shape
+// and never crashes.
 #include "cli/application_program.h"
 #include "cli/calculate_command.h"
 #include "cli/calculate_driver.h"
-#include "cli/json_input.h"
-#include "cli/plain_json.h"
 #include "cli/script.h"
 #include "cli/script_runner.h"
+#include "cli/selection_terms.h"
+#include "platform/platform_error.h"
+#include "selection/plain_json.h"
+#include "selection/selection_file.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -115,6 +117,26 @@ void fuzzScript(const std::string& input) {
     require(written["steps"].size() == transcript.steps.size());
 }
 
+// A selection file reads back as it was written, and runs as a request does.
+void fuzzSelectionFile(const std::string& input) {
+    rac::selection::CalculateRequest read;
+    try {
+        read = rac::selection::readSelectionText(input);
+    } catch (const rac::cli::InputError&) {
+        return;
+    }
+    const auto again = rac::selection::readSelectionText(rac::selection::selectionText(read));
+    require(again.mode == read.mode && again.fields == read.fields &&
+            again.costing.has_value() == read.costing.has_value());
+    static rac::cli::CalculateSession kept(rac::cli::launchApplication);
+    try {
+        const Json answer = Json::parse(rac::cli::outcomeText(kept.calculate(read)));
+        require(answer["aborted"].is_boolean() && answer["fields"].is_object());
+    } catch (const rac::cli::InputError&) {
+    } catch (const rac::platform::PlatformError&) {
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -122,7 +144,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::string input(reinterpret_cast<const char*>(data) + 1, size - 1);
-    if (data[0] % 2 == 0) {
+    if (data[0] % 4 == 2) {
+        fuzzSelectionFile(input);
+    } else if (data[0] % 2 == 0) {
         fuzzPlainReader(input);
         fuzzCalculate(input, data[0] % 32 == 0);
     } else {

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "cli/program.h"
+#include "cli/selection_terms.h"
 
 #include <istream>
 #include <ostream>
+#include <string>
+#include <string_view>
 
 namespace rac::cli {
 
@@ -17,7 +19,13 @@ int runCalculate(std::istream& in, std::ostream& out, std::ostream& err, const L
 
 // The same on a session kept from earlier batches, so that a caller running many batches (the
 // fuzzer) launches the program once instead of once a batch.
+// `source`, when given, names the input in front of each error ("batch.jsonl: line 4: ...").
 int runCalculateBatch(std::istream& in, std::ostream& out, std::ostream& err,
-                      CalculateSession& session);
+                      CalculateSession& session, std::string_view source = {});
+
+// One selection file as one request: one answer line, or {"error": "\"A.rac\": ..."} naming the
+// file. Returns 0, or 2 when the file could not be run.
+int runSelectionFile(const std::string& path, std::ostream& out, std::ostream& err,
+                     CalculateSession& session);
 
 } // namespace rac::cli

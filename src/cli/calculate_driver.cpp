@@ -1,18 +1,16 @@
 #include "cli/calculate_driver.h"
 
 #include "cli/json_output.h"
-#include "cli/screen_actions.h"
+#include "cli/selection_terms.h"
 #include "mainscreen/calculate_results.h"
 #include "platform/user_actions.h"
-
-#include <algorithm>
+#include "selection/screen_entries.h"
 
 namespace rac::cli {
 
 namespace {
 
 using platform::Control;
-using platform::ControlKind;
 using platform::Form;
 namespace user = platform::user;
 
@@ -22,29 +20,6 @@ constexpr std::string_view calculateButton = "cmdCalculate";
 // calculation that stops, left alone by a failed validation: on a freshly started screen it tells
 // whether the results are current.
 constexpr std::string_view costingButton = "cmdCosting";
-
-std::string_view modeMenu(Mode mode) {
-    return mode == Mode::Rating ? "mnuRating" : "mnuSelection";
-}
-
-std::string_view targetMenu(Target target) {
-    switch (target) {
-    case Target::Effectiveness:
-        return "mnuEffectiveness";
-    case Target::Duty:
-        return "mnuDuty";
-    case Target::AirOffDB:
-        break;
-    }
-    return "mnuDBOff";
-}
-
-// Choosing the entry already checked is left out: the target's own entry would blank its value.
-void choose(Form& form, std::string_view menuEntry) {
-    if (!form.at(menuEntry).checked()) {
-        requireDone(user::click(form, menuEntry), form, menuEntry, "choose");
-    }
-}
 
 } // namespace
 
@@ -70,15 +45,8 @@ CalculateOutcome CalculateSession::calculate(const CalculateRequest& request) {
     Form& form = formOf(startedProgram(), mainForm);
     finished_ = false;
 
-    choose(form, modeMenu(request.mode));
-    if (request.mode == Mode::Selection) {
-        choose(form, targetMenu(request.target));
-    }
     CalculateOutcome outcome;
-    const bool entered =
-        std::all_of(request.fields.begin(), request.fields.end(),
-                    [&](const auto& field) { return enterField(form, field.first, field.second); });
-    if (entered) {
+    if (enterMainEntries(form, request)) {
         requireDone(user::click(form, calculateButton), form, calculateButton, "click");
         outcome.aborted = !form.at(costingButton).enabled();
     } else {

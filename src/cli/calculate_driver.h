@@ -1,9 +1,9 @@
 #pragma once
 
-#include "cli/calculate_request.h"
 #include "cli/costing_driver.h"
-#include "cli/program.h"
+#include "cli/selection_terms.h"
 #include "foundation/messages.h"
+#include "selection/calculate_request.h"
 
 #include <memory>
 #include <optional>

@@ -1,10 +1,11 @@
 #include "cli/costing_driver.h"
 
 #include "cli/json_output.h"
-#include "cli/screen_actions.h"
+#include "cli/selection_terms.h"
 #include "costing/costing_results.h"
 #include "payback/frm_bin_data_results.h"
 #include "platform/user_actions.h"
+#include "selection/screen_entries.h"
 
 #include <algorithm>
 
@@ -26,29 +27,6 @@ void givePassword(Program& program, const std::string& password) {
     click(window, "cmdOK");
 }
 
-// The location is picked in the location window that "Select Bin Data" opens, and confirmed.
-void pickLocation(Program& program, Form& costing, const std::string& location) {
-    click(costing, "cmdBinData");
-    Form& window = formOf(program, "frmSelectBinData");
-    requireDone(user::pick(window, "cmbLocation", location), window, "cmbLocation", "pick from");
-    click(window, "cmdOK");
-}
-
-bool enter(Program& program, Form& costing, const std::string& name, const std::string& text) {
-    if (name == "cmbLocation") {
-        pickLocation(program, costing, text);
-        return true;
-    }
-    if (!enterField(costing, name, text)) {
-        return false;
-    }
-    // The casing style's rule runs as the box is left.
-    if (name.starts_with("cmbCasingStyle") && costing.focus() == &costing.at(name)) {
-        requireDone(user::leave(costing, name), costing, name, "leave");
-    }
-    return true;
-}
-
 } // namespace
 
 CostingOutcome runCosting(Program& program, platform::RecordingServices& services,
@@ -59,10 +37,7 @@ CostingOutcome runCosting(Program& program, platform::RecordingServices& service
     if (request.password) {
         givePassword(program, *request.password);
     }
-    const bool entered =
-        std::all_of(request.fields.begin(), request.fields.end(), [&](const auto& field) {
-            return enter(program, costing, field.first, field.second);
-        });
+    const bool entered = enterCostingEntries(program, request);
     CostingOutcome outcome;
     outcome.entryMessages = services.messages.shown();
     services.messages.clear();

@@ -1,10 +1,9 @@
 #pragma once
 
-#include "cli/costing_request.h"
-#include "cli/program.h"
-#include "cli/screen_actions.h"
+#include "cli/selection_terms.h"
 #include "foundation/messages.h"
 #include "platform/services.h"
+#include "selection/costing_request.h"
 
 #include <optional>
 #include <string>

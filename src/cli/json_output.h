@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/json_input.h"
+#include "cli/selection_terms.h"
 #include "foundation/messages.h"
 #include "platform/screen_dump.h"
 

@@ -1,6 +1,6 @@
 #include "cli/record_reader.h"
 
-#include "cli/json_input.h"
+#include "cli/selection_terms.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/json_input.h"
+#include "cli/selection_terms.h"
 #include "platform/dialog_answers.h"
 #include "platform/rich_content.h"
 

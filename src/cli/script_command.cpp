@@ -1,7 +1,7 @@
 #include "cli/script_command.h"
 
-#include "cli/json_input.h"
 #include "cli/script_runner.h"
+#include "cli/selection_terms.h"
 
 #include <algorithm>
 #include <iterator>

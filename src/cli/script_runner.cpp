@@ -1,7 +1,7 @@
 #include "cli/script_runner.h"
 
 #include "cli/json_output.h"
-#include "cli/screen_actions.h"
+#include "cli/selection_terms.h"
 #include "platform/user_actions.h"
 
 namespace rac::cli {

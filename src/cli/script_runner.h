@@ -1,8 +1,7 @@
 #pragma once
 
-#include "cli/json_input.h"
-#include "cli/program.h"
 #include "cli/script.h"
+#include "cli/selection_terms.h"
 #include "foundation/messages.h"
 #include "platform/screen_dump.h"
 

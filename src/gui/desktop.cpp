@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QMessageBox>
 #include <QSessionManager>
+#include <utility>
 
 namespace rac::gui {
 
@@ -47,6 +48,7 @@ Desktop::Desktop(platform::Clock& clock)
     application_ = std::make_unique<program::Application>(
         platform::Services{messages_, settings_, dialogs_, printer_, help_, events_, clock_},
         systemInfo_);
+    files_ = std::make_unique<SelectionFiles>(*application_, settings_);
     for (platform::Form* form : application_->forms()) {
         const std::size_t id =
             form->observe([this, form](const platform::Control* control, platform::Property p) {
@@ -64,15 +66,29 @@ Desktop::~Desktop() {
         form->unobserve(id);
     }
     windows_.clear(); // the bindings go before the forms they observe
+    files_.reset();
     FormBinding::setFaultReporter({});
 }
 
 void Desktop::startWithSplash() {
+    waitingForMain_ = true;
     application_->startWithSplash();
 }
 
 void Desktop::start() {
     application_->start();
+    mainStarted();
+}
+
+void Desktop::openWhenStarted(const QString& path) {
+    openWhenStarted_ = path;
+}
+
+void Desktop::mainStarted() {
+    files_->started();
+    if (!openWhenStarted_.isEmpty()) {
+        files_->open(std::exchange(openWhenStarted_, QString()));
+    }
 }
 
 QWidget* Desktop::window(std::string_view form) const {
@@ -88,8 +104,17 @@ FormBinding* Desktop::binding(std::string_view form) const {
 void Desktop::stateChanged(platform::Form& form) {
     if (form.loaded() && !windows_.contains(form.name())) {
         if (auto made = makeWindow(form)) {
+            if (form.name() == "frmMain" || form.name() == "frmCosting") {
+                files_->attach(*made, form);
+            }
             windows_.emplace(form.name(), std::move(made));
         }
+    }
+    // After the splash, once the event that opened the main window has ended.
+    if (waitingForMain_ && form.name() == "frmMain" && form.shown()) {
+        waitingForMain_ = false;
+        QMetaObject::invokeMethod(
+            this, [this] { mainStarted(); }, Qt::QueuedConnection);
     }
     if (application_ && application_->exited()) {
         QCoreApplication::quit();

@@ -4,6 +4,7 @@
 #include "gui/file_dialogs.h"
 #include "gui/help_window.h"
 #include "gui/message_sink.h"
+#include "gui/selection_files.h"
 #include "gui/settings_store.h"
 #include "gui/system_info_tool.h"
 #include "gui/window_printer.h"
@@ -37,16 +38,20 @@ class Desktop final : public QObject {
 
     void startWithSplash();
     void start();
+    // A selection file to open once the main window shows (`rac FILE.rac`).
+    void openWhenStarted(const QString& path);
 
     program::Application& application() { return *application_; }
     // The window of a form, once the form has loaded; null before and for unknown forms.
     QWidget* window(std::string_view form) const;
     FormBinding* binding(std::string_view form) const;
     QtHelpViewer& help() { return help_; }
+    SelectionFiles& files() { return *files_; }
 
   private:
     void stateChanged(platform::Form& form);
     void sessionEnding();
+    void mainStarted();
 
     QtHelpViewer help_;
     QtMessageSink messages_{help_};
@@ -59,6 +64,9 @@ class Desktop final : public QObject {
     DesktopSystemInfo systemInfo_;
     // Declared after the services the forms use and before the windows bound to the forms.
     std::unique_ptr<program::Application> application_;
+    std::unique_ptr<SelectionFiles> files_;
+    QString openWhenStarted_;
+    bool waitingForMain_ = false; // started with the splash: the main window is still to come
     std::map<std::string, std::unique_ptr<QWidget>, std::less<>> windows_;
     std::vector<std::pair<platform::Form*, std::size_t>> observers_;
 };

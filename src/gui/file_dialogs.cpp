@@ -39,6 +39,17 @@ QStringList qtNameFilters(std::string_view filter) {
     return filters;
 }
 
+std::optional<std::string> chooseFileToOpen(std::string_view title, std::string_view filter) {
+    QFileDialog box(QApplication::activeWindow(), toQt(title));
+    box.setAcceptMode(QFileDialog::AcceptOpen);
+    box.setFileMode(QFileDialog::ExistingFile);
+    box.setNameFilters(qtNameFilters(filter));
+    if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return fromQt(box.selectedFiles().front());
+}
+
 std::optional<std::string> QtFileDialogs::saveFile(const platform::SaveDialog& dialog) {
     QFileDialog box(QApplication::activeWindow(), toQt(dialog.title));
     box.setAcceptMode(QFileDialog::AcceptSave);

@@ -14,6 +14,10 @@ QStringList qtNameFilters(std::string_view filter);
 // The save dialog: QFileDialog with the form's title and filters, its entry filterIndex (from 1)
 // selected, the first pattern's suffix added to a bare name, and the question before replacing an
 // existing file.
+// The open dialog: QFileDialog with the title and the filters, for a file that exists. Nothing
+// when cancelled.
+std::optional<std::string> chooseFileToOpen(std::string_view title, std::string_view filter);
+
 class QtFileDialogs final : public platform::FileDialogs {
   public:
     std::optional<std::string> saveFile(const platform::SaveDialog& dialog) override;

@@ -26,6 +26,11 @@ int main(int argc, char* argv[]) {
         new rac::gui::StartupTimings(desktop,
                                      ok ? std::optional<std::int64_t>(launch) : std::nullopt);
     }
+    // rac FILE.rac opens the selection file once the program has started.
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() > 1) {
+        desktop.openWhenStarted(arguments.at(1));
+    }
     desktop.startWithSplash();
     return QApplication::exec();
 }

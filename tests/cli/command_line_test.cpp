@@ -1,4 +1,4 @@
-#include "cli/json_input.h"
+#include "cli/selection_terms.h"
 #include "test_program.h"
 
 #include <filesystem>
@@ -25,7 +25,7 @@ class CommandLine : public ::testing::Test {
 TEST_F(CommandLine, HelpGoesToStandardOutputAndFaultsOnlyToStandardError) {
     const auto help = run({"--help"});
     EXPECT_EQ(help.status, 0);
-    EXPECT_THAT(help.out, StartsWith("usage: rac-cli calculate [FILE]"));
+    EXPECT_THAT(help.out, StartsWith("usage: rac-cli calculate [FILE...]"));
     EXPECT_EQ(help.err, "");
     EXPECT_THAT(run({"calculate", "--help"}).out, HasSubstr("\"Air Off DB\" (default)"));
     EXPECT_THAT(run({"script", "--help"}).out, HasSubstr("FORM.CONTROL(N)"));
@@ -38,7 +38,8 @@ TEST_F(CommandLine, HelpGoesToStandardOutputAndFaultsOnlyToStandardError) {
     const std::vector<Case> cases{
         {{}, "", "rac-cli: no command given\n" + usage},
         {{"frobnicate"}, "", "rac-cli: unknown command \"frobnicate\"\n" + usage},
-        {{"calculate", "a", "b"}, "", "rac-cli: calculate takes at most one FILE\n" + usage},
+        {{"script", "a", "b"}, "", "rac-cli: script takes at most one FILE\n" + usage},
+        {{"calculate", "a.rac", "-x"}, "", "rac-cli: unknown option \"-x\"\n" + usage},
         {{"script", "--verbose"}, "", "rac-cli: unknown option \"--verbose\"\n" + usage},
         {{"calculate", "/no/such/file.jsonl"},
          "",
@@ -71,6 +72,37 @@ TEST_F(CommandLine, ReadsAFileOrStandardInput) {
     EXPECT_EQ(fromFile.status, 0);
     EXPECT_THAT(fromFile.out, HasSubstr("\"txtCoilCodeSupply\":\"Rating\""));
     EXPECT_EQ(run({"calculate", "-"}, R"({"mode": "Rating"})").out, fromFile.out);
+}
+
+// A folder of saved selections re-run in one batch, beside a file of requests: one answer line
+// for each selection file, good or bad, each fault naming its file.
+TEST_F(CommandLine, CalculatesEachSelectionFileAsOneRequest) {
+    const auto folder = std::filesystem::temp_directory_path() / "rac_cli_test_selections";
+    std::filesystem::create_directories(folder);
+    const auto write = [&](const char* name, const char* text) {
+        std::ofstream(folder / name) << text;
+        return (folder / name).string();
+    };
+    const std::string rating = write("rating.rac", "{\"format\": 1,\n \"mode\": \"Rating\"}\n");
+    const std::string later = write("later.rac", R"({"format": 2, "program": "2.0"})");
+    const std::string batch = write("batch.jsonl", "{}\n{\"mode\": \"Ratin\"}\n");
+    const auto ran = run({"calculate", rating, later, batch, (folder / "gone.rac").string()});
+    std::filesystem::remove_all(folder);
+
+    EXPECT_EQ(ran.status, 2);
+    const auto lines = testing_support::linesOf(ran.out);
+    ASSERT_EQ(lines.size(), 5U) << ran.out;
+    EXPECT_THAT(lines[0], HasSubstr("\"txtCoilCodeSupply\":\"Rating\""));
+    const std::string laterFault = "\"" + later +
+                                   "\": it is in selection file format 2 (saved by version 2.0); "
+                                   "this version 1.1 reads format 1";
+    EXPECT_EQ(Json::parse(lines[1])["error"], laterFault);
+    EXPECT_THAT(lines[2], HasSubstr("\"txtCoilCodeSupply\":\"Selection\""));
+    EXPECT_EQ(Json::parse(lines[3])["error"],
+              batch + R"(: line 2: "mode" must be "Selection" or "Rating", not "Ratin")");
+    EXPECT_THAT(Json::parse(lines[4])["error"].get<std::string>(),
+                HasSubstr("gone.rac\": it cannot be read: No such file or directory"));
+    EXPECT_THAT(ran.err, HasSubstr("rac-cli: " + laterFault + "\n"));
 }
 
 TEST_F(CommandLine, ScriptWritesTheTranscriptEvenWhenAStepIsRefused) {

@@ -1,7 +1,7 @@
 // rac-cli calculate with a costing: the costing screen opened on the calculated pair, the
 // entries made as a user would, and what the answer reports.
 #include "cli/application_program.h"
-#include "cli/json_input.h"
+#include "cli/selection_terms.h"
 #include "test_program.h"
 
 #include <gtest/gtest.h>

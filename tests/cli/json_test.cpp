@@ -1,6 +1,6 @@
-#include "cli/json_input.h"
 #include "cli/json_output.h"
-#include "cli/plain_json.h"
+#include "cli/selection_terms.h"
+#include "selection/plain_json.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

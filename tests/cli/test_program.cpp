@@ -1,10 +1,10 @@
 #include "test_program.h"
 
-#include "cli/calculate_request.h"
 #include "cli/command_line.h"
 #include "foundation/numbers.h"
 #include "mainscreen/calculate_results.h"
 #include "platform/modal_group.h"
+#include "selection/calculate_request.h"
 
 #include <sstream>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/program.h"
+#include "cli/selection_terms.h"
 #include "support/text_lines.h"
 
 #include <string>

@@ -15,7 +15,8 @@ namespace rac::gui::testing_support {
 
 // Answers the modal dialogs a person meets as a person would, once each is on the screen: a
 // message box with a click on its OK button, a file dialog by typing the next file name given
-// into its name box and pressing Enter, or Escape when none is left. Keeps what each showed.
+// into its name box and pressing Enter, or Escape when none is left; a message box with another
+// button when the test says which. Keeps what each showed.
 class DialogDriver final : public QObject {
   public:
     struct Shown {
@@ -30,6 +31,8 @@ class DialogDriver final : public QObject {
     ~DialogDriver() override { qApp->removeEventFilter(this); }
 
     void typeFileName(const QString& path) { fileNames_.push_back(path); }
+    // The next message box is answered with this button rather than OK.
+    void answerWith(QMessageBox::StandardButton button) { buttons_.push_back(button); }
 
     std::vector<Shown> messages;
     std::vector<Shown> fileDialogs;
@@ -42,11 +45,16 @@ class DialogDriver final : public QObject {
         if (auto* box = qobject_cast<QMessageBox*>(watched)) {
             messages.push_back({box->windowTitle(), box->text()});
             QPointer<QMessageBox> shown(box);
+            const QMessageBox::StandardButton button =
+                buttons_.empty() ? QMessageBox::Ok : buttons_.front();
+            if (!buttons_.empty()) {
+                buttons_.pop_front();
+            }
             QMetaObject::invokeMethod(
                 this,
-                [shown] {
+                [shown, button] {
                     if (shown) {
-                        QTest::mouseClick(shown->button(QMessageBox::Ok), Qt::LeftButton);
+                        QTest::mouseClick(shown->button(button), Qt::LeftButton);
                     }
                 },
                 Qt::QueuedConnection);
@@ -82,6 +90,7 @@ class DialogDriver final : public QObject {
     }
 
     std::deque<QString> fileNames_;
+    std::deque<QMessageBox::StandardButton> buttons_;
 };
 
 } // namespace rac::gui::testing_support

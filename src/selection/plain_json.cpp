@@ -1,6 +1,6 @@
-#include "cli/plain_json.h"
+#include "selection/plain_json.h"
 
-namespace rac::cli {
+namespace rac::selection {
 
 namespace {
 
@@ -108,4 +108,4 @@ std::optional<Json> parsePlainObject(std::string_view text) {
     return PlainReader(text).document();
 }
 
-} // namespace rac::cli
+} // namespace rac::selection

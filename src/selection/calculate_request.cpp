@@ -1,9 +1,9 @@
-#include "cli/calculate_request.h"
+#include "selection/calculate_request.h"
 
 #include <algorithm>
 #include <array>
 
-namespace rac::cli {
+namespace rac::selection {
 
 namespace {
 
@@ -45,11 +45,16 @@ std::string_view targetControl(Target target) {
     return "txtDBSupplyOff";
 }
 
-// A target's value is an entry only in Selection with that target; elsewhere it shows a result.
+template <typename Value, std::size_t N>
+std::string_view nameOf(Value value, const std::array<std::pair<Value, const char*>, N>& names) {
+    return std::find_if(names.begin(), names.end(),
+                        [&](const auto& name) { return name.first == value; })
+        ->second;
+}
+
 void requireEntry(const CalculateRequest& request, const std::string& name) {
     for (const auto& [target, label] : targetNames) {
-        if (name == targetControl(target) &&
-            (request.mode == Mode::Rating || target != request.target)) {
+        if (name == targetControl(target) && !entersIn(request.mode, request.target, name)) {
             throw InputError(inQuotes(name) + " is an entry only in Selection with the target " +
                              inQuotes(label));
         }
@@ -57,6 +62,23 @@ void requireEntry(const CalculateRequest& request, const std::string& name) {
 }
 
 } // namespace
+
+std::string_view modeName(Mode mode) {
+    return nameOf(mode, modeNames);
+}
+
+std::string_view targetName(Target target) {
+    return nameOf(target, targetNames);
+}
+
+bool entersIn(Mode mode, Target target, std::string_view name) {
+    for (const auto& entry : targetNames) {
+        if (name == targetControl(entry.first)) {
+            return mode == Mode::Selection && entry.first == target;
+        }
+    }
+    return true;
+}
 
 const std::vector<std::string>& CalculateInputOrder() {
     static const std::vector<std::string> order = [] {
@@ -120,4 +142,4 @@ CalculateRequest readCalculateRequest(const Json& value) {
     return parsed;
 }
 
-} // namespace rac::cli
+} // namespace rac::selection

@@ -1,4 +1,4 @@
-#include "cli/costing_request.h"
+#include "selection/costing_request.h"
 
 #include "costing/costing_layout.h"
 
@@ -7,7 +7,7 @@
 #include <string_view>
 #include <unordered_map>
 
-namespace rac::cli {
+namespace rac::selection {
 
 namespace {
 
@@ -91,4 +91,4 @@ CostingRequest readCostingRequest(const Json& value) {
     return parsed;
 }
 
-} // namespace rac::cli
+} // namespace rac::selection

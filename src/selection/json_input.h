@@ -10,7 +10,7 @@
 
 // Reading the JSON that users write: every fault becomes an InputError that says what is wrong in
 // the user's terms; whoever reads the input adds where ("line 3: ", "step 2: ").
-namespace rac::cli {
+namespace rac::selection {
 
 using Json = nlohmann::json;
 using OrderedJson = nlohmann::ordered_json;
@@ -90,4 +90,4 @@ std::string kindOf(const Json& value);
 // Throws unless the value is a string; `what` names it in the message.
 const std::string& requireText(const Json& value, std::string_view what);
 
-} // namespace rac::cli
+} // namespace rac::selection

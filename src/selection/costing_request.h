@@ -1,13 +1,13 @@
 #pragma once
 
-#include "cli/json_input.h"
+#include "selection/json_input.h"
 
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-namespace rac::cli {
+namespace rac::selection {
 
 // The costing a calculation request may ask for: the costing screen opened on the calculated
 // pair, the Additional Information password given, the entries made, and Calculate pressed.
@@ -27,4 +27,4 @@ const std::vector<std::string>& CostingInputOrder();
 // Reads {"password": ..., "fields": {...}}; throws InputError.
 CostingRequest readCostingRequest(const Json& value);
 
-} // namespace rac::cli
+} // namespace rac::selection

@@ -1,11 +1,11 @@
-#include "cli/screen_actions.h"
+#include "selection/screen_actions.h"
 
-#include "cli/json_input.h"
 #include "platform/user_actions.h"
+#include "selection/json_input.h"
 
 #include <algorithm>
 
-namespace rac::cli {
+namespace rac::selection {
 
 namespace {
 
@@ -129,4 +129,4 @@ bool enterField(platform::Form& form, const std::string& name, const std::string
     return form.focus() != &control;
 }
 
-} // namespace rac::cli
+} // namespace rac::selection

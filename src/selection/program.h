@@ -9,7 +9,7 @@
 
 // The commands drive a running program only through its forms, so they work on the real screens
 // and on any small set of forms alike.
-namespace rac::cli {
+namespace rac::selection {
 
 class Program {
   public:
@@ -24,4 +24,4 @@ class Program {
 // Starts a fresh program on the services, in its state after start-up. The services outlive it.
 using Launcher = std::function<std::unique_ptr<Program>(platform::Services)>;
 
-} // namespace rac::cli
+} // namespace rac::selection

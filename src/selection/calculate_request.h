@@ -1,13 +1,14 @@
 #pragma once
 
-#include "cli/costing_request.h"
-#include "cli/json_input.h"
+#include "selection/costing_request.h"
+#include "selection/json_input.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
-namespace rac::cli {
+namespace rac::selection {
 
 enum class Mode { Selection, Rating };
 enum class Target { AirOffDB, Effectiveness, Duty };
@@ -27,7 +28,15 @@ struct CalculateRequest {
 // volumes, the fluid and the maximum fluid pressure drops.
 const std::vector<std::string>& CalculateInputOrder();
 
+// "Selection", "Rating"; "Air Off DB", "Effectiveness", "Duty": the texts a request names them by.
+std::string_view modeName(Mode mode);
+std::string_view targetName(Target target);
+
+// Whether a user enters that frmMain control in the mode and target: a target's value is an
+// entry only in Selection with that target; elsewhere it shows a result.
+bool entersIn(Mode mode, Target target, std::string_view name);
+
 // Reads {"mode": ..., "target": ..., "fields": {...}, "costing": {...}}; throws InputError.
 CalculateRequest readCalculateRequest(const Json& value);
 
-} // namespace rac::cli
+} // namespace rac::selection

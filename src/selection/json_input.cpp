@@ -1,11 +1,11 @@
-#include "cli/json_input.h"
+#include "selection/json_input.h"
 
-#include "cli/plain_json.h"
 #include "foundation/utf8.h"
+#include "selection/plain_json.h"
 
 #include <algorithm>
 
-namespace rac::cli {
+namespace rac::selection {
 
 namespace {
 
@@ -248,4 +248,4 @@ int ObjectReader::wholeNumber(std::string_view key, int minimum, int maximum) co
     return value.get<int>();
 }
 
-} // namespace rac::cli
+} // namespace rac::selection

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "cli/json_input.h"
+#include "selection/json_input.h"
 
 #include <optional>
 #include <string_view>
 
-namespace rac::cli {
+namespace rac::selection {
 
 // Nearly every request is an object of plain texts and of objects of plain texts (its
 // "fields"), with at most one object more inside (its "costing", holding its own "fields"),
@@ -16,4 +16,4 @@ namespace rac::cli {
 // between tokens skipped, and of a key given twice the later value kept.
 std::optional<Json> parsePlainObject(std::string_view text);
 
-} // namespace rac::cli
+} // namespace rac::selection

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/program.h"
+#include "selection/program.h"
 
 #include <string>
 #include <string_view>
@@ -9,7 +9,7 @@
 
 // What the commands need around the user actions of platform/user_actions.h: forms found by name,
 // and a refused action reported with the reason a user would see.
-namespace rac::cli {
+namespace rac::selection {
 
 // The form of that name; throws InputError when the program has none.
 platform::Form& formOf(Program& program, std::string_view name);
@@ -43,4 +43,4 @@ template <typename Names> ShownTexts shownTexts(const platform::Form& form, cons
 // further. Throws InputError for an entry the screen does not let a user make.
 bool enterField(platform::Form& form, const std::string& name, const std::string& text);
 
-} // namespace rac::cli
+} // namespace rac::selection
