@@ -75,7 +75,8 @@ SelectionFiles::SelectionFiles(program::Application& application, platform::Sett
     connect(openAction_, &QAction::triggered, this, [this] { openChosen(); });
     connect(saveAction_, &QAction::triggered, this, [this] { save(); });
     connect(saveAsAction_, &QAction::triggered, this, [this] { saveAs(); });
-    for (const char* name : {"frmMain", "frmCosting"}) {
+    // The location window holds the bin payback's location, an entry of the costing.
+    for (const char* name : {"frmMain", "frmCosting", "frmSelectBinData"}) {
         if (platform::Form* form = application_.form(name)) {
             observe(*form);
         }

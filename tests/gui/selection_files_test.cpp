@@ -4,8 +4,10 @@
 #include "cli/calculate_driver.h"
 #include "desktop_fixture.h"
 #include "dialog_driver.h"
+#include "list_popup.h"
 #include "selection/selection_file.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
@@ -181,6 +183,38 @@ TEST_F(SelectionFilesOnTheDesktop, ADroppedFileOpensWithItsCostingAndSavesFromTh
                         std::pair<std::string, std::string>{"cmbCountry", "Kuwait"}),
               entries.end());
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// A bin location picked in the location window is a change of the selection, saved with it.
+TEST_F(SelectionFilesOnTheDesktop, ALocationPickedInTheLocationWindowIsAnUnsavedChange) {
+    selection::CalculateRequest costed = ratingWithGlycol();
+    costed.costing = selection::CostingRequest{std::nullopt, {{"optBinPayback", "1"}}};
+    const QString file = write("bins.rac", costed);
+    openMain();
+    ASSERT_TRUE(desktop.files().open(file));
+    QTRY_VERIFY(desktop.window("frmCosting") != nullptr &&
+                desktop.window("frmCosting")->isVisible());
+    ASSERT_FALSE(main().isWindowModified());
+    QWidget& costing = *desktop.window("frmCosting");
+    QApplication::setActiveWindow(&costing);
+    QTest::mouseClick(costing.findChild<QPushButton*>("cmdBinData"), Qt::LeftButton);
+    QTRY_VERIFY(desktop.window("frmSelectBinData") != nullptr &&
+                desktop.window("frmSelectBinData")->isVisible());
+    QWidget& locations = *desktop.window("frmSelectBinData");
+    QApplication::setActiveWindow(&locations);
+    ASSERT_TRUE(testing_support::pickWithMouse(*locations.findChild<QComboBox*>("cmbLocation"),
+                                               QStringLiteral("Germany - Frankfurt")));
+    EXPECT_TRUE(main().isWindowModified());
+    QTest::mouseClick(locations.findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
+    QApplication::setActiveWindow(&costing);
+    QTest::keyClick(&costing, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(main().isWindowModified());
+    const auto saved = selection::readSelectionFile(file.toStdString());
+    ASSERT_TRUE(saved.costing);
+    const auto& entries = saved.costing->fields;
+    EXPECT_NE(std::find(entries.begin(), entries.end(),
+                        std::pair<std::string, std::string>{"cmbLocation", "Germany - Frankfurt"}),
+              entries.end());
 }
 
 // The folder went away (a removed drive): the save says why and the changes stay unsaved.
