@@ -1,4 +1,5 @@
 #include "cli/application_program.h"
+#include "support/temporary_folder.h"
 #include "test_program.h"
 
 #include <algorithm>
@@ -18,10 +19,7 @@ namespace fs = std::filesystem;
 
 const fs::path dataFolder = fs::path(RAC_TESTS_FOLDER) / "cli" / "data";
 
-std::string contentsOf(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return (std::ostringstream() << in.rdbuf()).str();
-}
+using test::contentsOf;
 
 std::vector<std::string> sessions() {
     std::vector<std::string> names;

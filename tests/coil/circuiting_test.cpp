@@ -11,7 +11,7 @@
 namespace rac::coil {
 namespace {
 
-constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+using test::kNone;
 
 TEST(CircuitCounts, FractionsRoundHalfToEven) {
     EXPECT_EQ(circuitsForType("1B", 26), 1);

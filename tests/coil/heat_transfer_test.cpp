@@ -13,8 +13,7 @@ namespace rac::coil {
 namespace {
 
 using test::expectNear;
-
-constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+using test::kNone;
 
 // A "12mm" coil of 26 tubes by 1000 mm, air on at 20 C and 3.7 m/s between the tubes, with the
 // tube data written out as literals so that the expectations do not lean on the catalogue.

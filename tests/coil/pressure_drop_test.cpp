@@ -12,8 +12,7 @@ namespace rac::coil {
 namespace {
 
 using test::expectNear;
-
-constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
+using test::kNone;
 
 // 1.2 m/s in the tubes against a velocity head of 720 Pa. The flow per section picks the smallest
 // header within 1.75 m/s; past 3 inch more 3 inch headers share it.

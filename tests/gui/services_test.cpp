@@ -1,4 +1,5 @@
 // The Qt side of the platform services.
+#include "file_contents.h"
 #include "gui/file_dialogs.h"
 #include "gui/help_topics.h"
 #include "gui/help_window.h"
@@ -21,10 +22,7 @@
 namespace rac::gui {
 namespace {
 
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+using testing_support::contentsOf;
 
 TEST(QtSettingsStore, SectionsAreGroupsOfTheStore) {
     QTemporaryDir folder;

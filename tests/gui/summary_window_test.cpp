@@ -3,6 +3,7 @@
 #include "cli/application_program.h"
 #include "cli/script_runner.h"
 #include "dialog_driver.h"
+#include "file_contents.h"
 #include "gui/desktop.h"
 #include "gui/form_binding.h"
 #include "gui/qt_text.h"
@@ -21,11 +22,6 @@ namespace rac::gui {
 namespace {
 
 using namespace testing_support;
-
-QByteArray contentsOf(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The same session through rac-cli, saving to the path given.
 void saveThroughRacCli(const std::string& comment, const std::string& path) {

@@ -4,9 +4,13 @@
 #include <gtest/gtest.h>
 #include <initializer_list>
 #include <iomanip>
+#include <limits>
 
 // Comparison of computed quantities with hand-checked values to a relative tolerance.
 namespace rac::test {
+
+// The value a table row expects where the code gives no number (NaN).
+inline constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
 // |actual - expected| <= relTol x |expected|. An expected zero is matched to relTol absolutely;
 // a non-finite expectation (infinity) must be met exactly, and NaN never matches.
