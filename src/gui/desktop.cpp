@@ -102,7 +102,10 @@ FormBinding* Desktop::binding(std::string_view form) const {
 }
 
 void Desktop::stateChanged(platform::Form& form) {
-    if (form.loaded() && !windows_.contains(form.name())) {
+    // A window is made when its form is first shown, not when it loads: a form the program loads
+    // hidden (the costing breakdown, which every costing fills) costs no window until a person
+    // opens it, and the click that loaded it repaints without waiting for one.
+    if (form.shown() && !windows_.contains(form.name())) {
         if (auto made = makeWindow(form)) {
             if (form.name() == "frmMain" || form.name() == "frmCosting") {
                 files_->attach(*made, form);

@@ -25,7 +25,7 @@ namespace rac::gui {
 class FormBinding;
 
 // The program on the desktop: the Qt services, the toolkit-free application, and a window for
-// each of its forms, made when the form first loads. Ends the event loop when the program exits,
+// each of its forms, made when the form is first shown. Ends the event loop when the program exits,
 // and lets the desktop session end the program.
 class Desktop final : public QObject {
     Q_OBJECT

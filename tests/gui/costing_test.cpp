@@ -147,6 +147,9 @@ TEST_F(CostingWindows, PasswordWrongThenRightRevealsTheBreakdown) {
     EXPECT_EQ(text("txtGrossMargin"), "60");
 
     QTest::mouseClick(in<QPushButton>(costing, "cmdCalculateCost"), Qt::LeftButton);
+    // The costing fills the breakdown form, loaded hidden; its window waits until it is opened.
+    EXPECT_TRUE(desktop.application().form("frmCostingBreakdown")->loaded());
+    EXPECT_EQ(desktop.window("frmCostingBreakdown"), nullptr);
     auto* breakdownButton = in<QPushButton>(costing, "cmdCostingBreakdown");
     ASSERT_TRUE(breakdownButton->isEnabled());
     QTest::mouseClick(breakdownButton, Qt::LeftButton);
