@@ -76,7 +76,9 @@ void StartupTimings::watchWindows() {
             }
         }
     }
-    if (!splashGoneMs_ && splashDrawn_ && desktop_.window("frmSplash") == nullptr) {
+    // A window outlives its form's unload, hidden: the splash has ended once its window is hidden.
+    const QWidget* splash = desktop_.window("frmSplash");
+    if (!splashGoneMs_ && splashDrawn_ && (splash == nullptr || !splash->isVisible())) {
         splashGoneMs_ = sinceLaunchMs();
     }
 }
