@@ -101,14 +101,6 @@ TEST_F(Calculate, BoundariesThatPass) {
     expectPrintable(true);
 }
 
-// While the Additional Information is closed the margin is not the user's: no check, 60 %.
-TEST_F(Calculate, HiddenGrossMarginIsNeitherCheckedNorUsed) {
-    EXPECT_FALSE(user::set(costing, "txtGrossMargin", "abc")); // hidden: no user reaches it
-    costIt();
-    EXPECT_TRUE(services.messages.shown().empty());
-    EXPECT_EQ(shown("txtSellPriceSupply"), "1043");
-}
-
 TEST_F(Calculate, EliminatorsOnOneCoilRaiseOnlyItsAirPressureDrop) {
     clickOn("chkEliminatorsExtract");
     costIt();
