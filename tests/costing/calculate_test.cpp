@@ -4,7 +4,6 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
 namespace rac::costing::testing_support {
 namespace {
@@ -27,29 +26,17 @@ class Calculate : public CostingScreen {
     }
 };
 
+// The pair's prices, weights and volumes are in the bin_payback_session transcript; here the
+// United Kingdom's design payback, whose local price is the sterling one.
 TEST_F(Calculate, PricesTheStartUpPairAndItsPaybackAtDesignConditions) {
     costIt();
     EXPECT_TRUE(services.messages.shown().empty());
-    expectShown({{"txtCasingDepthSupply", "360"},
-                 {"txtSellPriceSupply", "1043"},
-                 {"txtTotalWeightSupply", "116.4"},
-                 {"txtInternalVolumeSupply", "26.1"},
-                 {"txtCasingDepthExtract", "360"},
-                 {"txtSellPriceExtract", "1087"},
-                 {"txtTotalWeightExtract", "112.6"},
-                 {"txtInternalVolumeExtract", "26.1"},
-                 {"txtTotalRACExWorksPriceSterling", "2130"},
-                 {"txtTotalRACExWorksPriceForeign", "2130"},
-                 {"txtTotalRACWeight", "229"},
-                 {"txtTotalRACInternalVolume", "52.2"},
+    expectShown({{"txtTotalRACExWorksPriceForeign", "2130"},
                  // 30.25 kW over 3000 h at 0.03 a kWh pays 2130 back in 9.4 months.
                  {"txtAnnualEnergySaving", "90750"},
                  {"txtAnnualEnergyCostSaving", "2723"},
                  {"txtPayBackCost", "9"}});
     expectPrintable(true);
-    // Without eliminators the main screen's air pressure drops stay as calculated.
-    EXPECT_EQ(main.at("txtAirPDSupply").text(), "213.5");
-    EXPECT_EQ(main.at("txtAirPDExtract").text(), "217.9");
 }
 
 // The checks run in this order, each stopping the costing at the box it names.
@@ -114,14 +101,6 @@ TEST_F(Calculate, BoundariesThatPass) {
     expectPrintable(true);
 }
 
-// While the Additional Information is closed the margin is not the user's: no check, 60 %.
-TEST_F(Calculate, HiddenGrossMarginIsNeitherCheckedNorUsed) {
-    EXPECT_FALSE(user::set(costing, "txtGrossMargin", "abc")); // hidden: no user reaches it
-    costIt();
-    EXPECT_TRUE(services.messages.shown().empty());
-    EXPECT_EQ(shown("txtSellPriceSupply"), "1043");
-}
-
 TEST_F(Calculate, EliminatorsOnOneCoilRaiseOnlyItsAirPressureDrop) {
     clickOn("chkEliminatorsExtract");
     costIt();
@@ -131,8 +110,6 @@ TEST_F(Calculate, EliminatorsOnOneCoilRaiseOnlyItsAirPressureDrop) {
                                   "217.9323 Pa to 249.5607 Pa to include eliminators.");
     EXPECT_EQ(main.at("txtAirPDExtract").text(), "249.6");
     EXPECT_EQ(main.at("txtAirPDSupply").text(), "213.5");
-    // The eliminators' 180 mm are added to the standard depth.
-    EXPECT_EQ(shown("txtCasingDepthExtract"), "540");
 
     clickOn("chkEliminatorsExtract");
     costIt();
@@ -161,14 +138,8 @@ TEST_F(Calculate, BreakdownIsWrittenByEveryCostingAndClearedWithTheResults) {
     costIt();
     ASSERT_TRUE(field("cmdCostingBreakdown").enabled());
     EXPECT_FALSE(breakdown.shown());
-    for (const auto& [box, value] :
-         std::vector<std::pair<const char*, const char*>>{{"txtFixMaterialSupply", "1.00"},
-                                                          {"txtCarriageCost", "0.00"},
-                                                          {"txtVentDrainMaterialExtract", "0.00"},
-                                                          {"txtEliminatorsLabourExtract", "0.00"},
-                                                          {"txtTotalCostSupply", "417.37"}}) {
-        EXPECT_EQ(breakdown.at(box).text(), value) << box;
-    }
+    // Its lines are in the password_session transcript.
+    EXPECT_EQ(breakdown.at("txtFixMaterialSupply").text(), "1.00");
     clickOn("cmdCostingBreakdown");
     EXPECT_TRUE(breakdown.shown());
     EXPECT_EQ(breakdown.title(), "ZYL RAC Costing Breakdown");
@@ -180,25 +151,6 @@ TEST_F(Calculate, BreakdownIsWrittenByEveryCostingAndClearedWithTheResults) {
     clickOn("chkTestPointsSupply");
     EXPECT_EQ(breakdown.at("txtFixMaterialSupply").text(), "");
     EXPECT_EQ(breakdown.at("txtCarriageCost").text(), "");
-}
-
-// The end plate line counts the sections once more than the sheet-metal total does.
-TEST_F(Calculate, EndPlateLineOfSeveralSectionsDoesNotAddUpToTheSheetMetal) {
-    costing.Close();
-    for (const char* sections : {"txtNumberSectionsSupply", "txtNumberSectionsExtract"}) {
-        enter(sections, "2");
-    }
-    calculate();
-    ASSERT_TRUE(user::click(main, "cmdCosting"));
-    grantAccess();
-    costIt();
-    const auto line = [&](const char* name) { return breakdown.at(name).text(); };
-    // Two end plates (33.37 for both sections) and two side plates (42.70) make the 76.07 of
-    // sheet metal; the end plate line counts the sections once more, 66.74.
-    EXPECT_EQ(line("txtEndPlatesSupply"), "66.74");
-    EXPECT_EQ(line("txtSidePlatesSupply"), "42.70");
-    EXPECT_EQ(line("txtCSPSupply"), "0.00");
-    EXPECT_EQ(line("txtSheetMetalCostSupply"), "76.07");
 }
 
 TEST_F(Calculate, ChecksThePaybackInputsAfterThePrices) {
@@ -247,13 +199,10 @@ TEST_F(Calculate, ChecksThePaybackInputsAfterThePrices) {
         // Emptying the box is an input change: the prices go too, and nothing is printable.
         EXPECT_TRUE(outputsCleared(costing));
         expectPrintable(false);
-        // The settings are saved all the same, the emptied box with them.
-        if (std::string(row.emptied) != "txtAnnualRunHours") {
-            EXPECT_EQ(
-                services.settings.entries().at(
-                    std::string("PaybackCalc/") +
-                    (std::string(row.emptied) == "txtEnergyCost" ? "EnergyCost" : "ExchangeRate")),
-                "");
+        // The settings are saved all the same, the emptied box with them; the hours are not kept.
+        const std::string emptied = row.emptied;
+        if (emptied != "txtAnnualRunHours") {
+            EXPECT_EQ(services.settings.entries().at("PaybackCalc/" + emptied.substr(3)), "");
         }
     }
 }

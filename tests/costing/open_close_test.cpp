@@ -10,51 +10,15 @@ namespace rac::costing::testing_support {
 namespace {
 
 using platform::FormState;
-using Strings = std::vector<std::string>;
 
-TEST_F(CostingScreen, OpensInPlaceOfTheMainScreenWithTheCalculatedCoils) {
+// Every list, option and box as the screen loads is in the bin_payback_session transcript,
+// whose country is Qatar: here the United Kingdom's, whose local price is not shown.
+TEST_F(CostingScreen, OpensInPlaceOfTheMainScreenOnTheUnitedKingdom) {
     EXPECT_EQ(main.state(), FormState::Hidden);
-    EXPECT_EQ(costing.title(), "RAC Costing");
-    EXPECT_EQ(shown("txtCoilCodeSupply"), "12WH10.8-26Tx1000");
-    EXPECT_EQ(shown("txtCoilCodeExtract"), "12WH10.8-26Tx1000");
     EXPECT_TRUE(services.messages.shown().empty());
-
-    // Eight rows never take the Economy casing.
-    EXPECT_EQ(field("cmbCasingStyleSupply").items(),
-              (Strings{"Standard", "Unitary:No baffle", "Unitary:Baffle both faces",
-                       "Unitary:Baffle one face", "Enclosed", "Coverbox", "Endplates"}));
-    EXPECT_EQ(shown("cmbCasingStyleExtract"), "Standard");
-    EXPECT_EQ(field("cmbCasingMaterialSupply").items().size(), 13u);
-    EXPECT_EQ(shown("cmbCasingMaterialExtract"), "16g galv");
-    // The supply air (0 C) is colder than the extract air (20 C): the extract coil cools its
-    // air and gets the drain pan.
-    EXPECT_EQ(shown("cmbDrainpanSupply"), "None");
-    EXPECT_EQ(field("cmbDrainpanMaterialSupply").items(), Strings{"N/A"});
-    EXPECT_EQ(shown("cmbDrainpanExtract"), "Standard Flat");
-    EXPECT_EQ(shown("cmbDrainpanMaterialExtract"), "16g galv");
-    EXPECT_EQ(field("cmbDrainpanMaterialExtract").items().size(), 13u);
-    EXPECT_EQ(shown("cmbCasingDepthSelectSupply"), "Standard");
-    EXPECT_TRUE(field("txtCasingDepthSupply").locked());
-    EXPECT_EQ(field("cmbBrazeMatSupply").items(), (Strings{"Phos 0", "Phos 5", "35  Silver"}));
-    EXPECT_EQ(shown("cmbBrazeMatExtract"), "Phos 0");
-    // Aluminium fins: the copper-fin options are not offered; GAM waits for mild steel.
-    for (const char* option : {"chkETAMSupply", "chkPreTinnedCopperFinsExtract", "chkGAMSupply"}) {
-        EXPECT_FALSE(field(option).enabled()) << option;
-    }
-    EXPECT_TRUE(field("chkBlygoldSupply").enabled());
-    EXPECT_FALSE(field("optWeldedSupply").visible());
-
     EXPECT_EQ(shown("cmbCountry"), "United Kingdom");
-    EXPECT_EQ(shown("txtEnergyCost"), "0.03");
-    EXPECT_EQ(shown("txtAnnualRunHours"), "3000");
     EXPECT_FALSE(field("txtExchangeRate").visible());
     EXPECT_FALSE(field("txtTotalRACExWorksPriceForeign").visible());
-    EXPECT_EQ(field("optPaybackDesign").value(), 1);
-    EXPECT_FALSE(field("cmdBinData").visible());
-    for (const char* revealed : {"cmdCostingBreakdown", "chkGrossMargin", "txtGrossMargin"}) {
-        EXPECT_FALSE(field(revealed).visible()) << revealed;
-    }
-    EXPECT_TRUE(outputsCleared(costing));
 }
 
 TEST_F(CostingScreen, ToolbarButtonTwelveOpensItToo) {
@@ -92,7 +56,8 @@ TEST_F(CostingScreen, ClosingGivesTheMainScreenBackWithoutCostingOrSummary) {
     }
 }
 
-TEST_F(CostingScreen, ReopenedItHasForgottenTheLastCosting) {
+TEST_F(CostingScreen, ReopenedItHasForgottenTheLastCostingAndTheAccess) {
+    grantAccess();
     pickOn("cmbCasingStyleSupply", "Coverbox");
     costIt();
     clickOn("cmdclose");
@@ -100,6 +65,9 @@ TEST_F(CostingScreen, ReopenedItHasForgottenTheLastCosting) {
     ASSERT_TRUE(user::click(main, "cmdCosting"));
     EXPECT_EQ(shown("cmbCasingStyleSupply"), "Standard");
     EXPECT_TRUE(outputsCleared(costing));
+    for (const char* revealed : {"cmdCostingBreakdown", "chkGrossMargin", "txtGrossMargin"}) {
+        EXPECT_FALSE(field(revealed).visible()) << revealed;
+    }
 }
 
 TEST_F(CostingScreen, ChangingTheCalculationModeDiscardsIt) {
@@ -120,23 +88,18 @@ TEST_F(CostingScreen, ChangingTheCalculationModeDiscardsIt) {
     }
 }
 
-TEST_F(CostingScreen, CostingAndClosingKeepTheCountryAndItsRates) {
+// What a costing keeps is in the rac-cli costing tests; closing keeps a rate edited after it.
+TEST_F(CostingScreen, ClosingKeepsTheCountryAndItsRates) {
     pickOn("cmbCountry", "Kuwait");
     enterOn("txtEnergyCost", "0.01");
     costIt();
-    const auto& kept = services.settings.entries();
-    EXPECT_EQ(kept.at("PaybackCalc/Country"), "7");
-    EXPECT_EQ(kept.at("PaybackCalc/EnergyCost"), "0.01");
-    EXPECT_EQ(kept.at("PaybackCalc/ExchangeRate"), "0.5");
-
     enterOn("txtExchangeRate", "0.45");
     clickOn("cmdclose");
-    EXPECT_EQ(kept.at("PaybackCalc/ExchangeRate"), "0.45");
+    EXPECT_EQ(services.settings.entries().at("PaybackCalc/ExchangeRate"), "0.45");
 
     calculate();
     ASSERT_TRUE(user::click(main, "cmdCosting"));
     EXPECT_EQ(shown("cmbCountry"), "Kuwait");
-    EXPECT_EQ(field("lblenergycost").caption(), "Energy Cost (KWD/kWh)");
     EXPECT_EQ(shown("txtEnergyCost"), "0.01");
     EXPECT_EQ(shown("txtExchangeRate"), "0.45");
 }
@@ -211,20 +174,6 @@ TEST_F(CostingScreen, HelpOpensAtTheCostingTopicAndPrintWindowPrintsIt) {
     ASSERT_EQ(services.printer.printed().size(), 1u);
     EXPECT_EQ(services.printer.printed()[0].name, "frmCosting");
     EXPECT_TRUE(services.messages.shown().empty());
-}
-
-// Print and the report button open the summary of the pair with its costing, over the screen.
-TEST_F(CostingScreen, PrintAndTheReportButtonOpenTheSummary) {
-    costIt();
-    platform::Form& summary = *app.form("frmSummary");
-    clickOn("cmdPrint");
-    ASSERT_EQ(summary.state(), FormState::ShownModal);
-    // 2130 paid back by 90750 kWh a year at 0.03: 9 months.
-    EXPECT_NE(summary.at("RichTextBox1").text().find("Payback Period:\t\t9\tMonths"),
-              std::string::npos);
-    ASSERT_TRUE(user::click(summary, "cmdclose"));
-    ASSERT_TRUE(user::pressToolbarButton(costing, 1));
-    EXPECT_EQ(summary.state(), FormState::ShownModal);
 }
 
 } // namespace

