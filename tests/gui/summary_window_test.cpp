@@ -96,16 +96,13 @@ TEST_F(SummaryOnTheDesktop, CommentSaveAndExportThenAFreshDocumentOnTheNextOpeni
     click(*summary(), "cmdAddComment");
     const QString line = QString::fromUtf8("\nFan ½ inch {BSP} at 20 °C");
     EXPECT_EQ(document(), built + line + line);
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[1].title, "Comment Added");
-    EXPECT_EQ(dialogs.messages[1].text, "A comment has been added to the end of the summary.");
+    // The messages and the file dialogs' titles and filters are the summary's own tests and the
+    // transcripts'; here, the files the person's answers write.
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 
     // Saved under a name typed without its extension.
     dialogs.typeFileName(folder.filePath("desktop"));
     click(*summary(), "Command1");
-    ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
-    EXPECT_EQ(dialogs.fileDialogs[0].title, "Save Summary");
-    EXPECT_EQ(dialogs.fileDialogs[0].text, "Rich Text Format (*.rtf)");
     const QByteArray saved = contentsOf(folder.filePath("desktop.rtf"));
     EXPECT_TRUE(saved.startsWith("{\\rtf1"));
     saveThroughRacCli(fromQt(comment->text()), fromQt(folder.filePath("cli.rtf")));
@@ -113,7 +110,6 @@ TEST_F(SummaryOnTheDesktop, CommentSaveAndExportThenAFreshDocumentOnTheNextOpeni
 
     dialogs.typeFileName(folder.filePath("datasheet"));
     click(*summary(), "cmdExportPDF");
-    EXPECT_EQ(dialogs.fileDialogs.back().title, "Export PDF");
     // Headers and page layout are the document pages' own tests. The comments follow the
     // document's empty lines, on a page of their own.
     const QStringList pages =
