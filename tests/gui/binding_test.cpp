@@ -1,4 +1,5 @@
-// The binding between a toy form and real widgets, both ways.
+// The binding between a toy form and real widgets, both ways, rich text and charts among them.
+#include "gui/chart_view.h"
 #include "gui/form_binding.h"
 #include "gui/form_widgets.h"
 #include "gui/painted_item.h"
@@ -8,6 +9,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -17,9 +21,11 @@
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <QValueAxis>
 #include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 #include <memory>
@@ -49,14 +55,16 @@ class ToyScreen : public ::testing::Test {
         form.addElement(ControlKind::ToolbarButton, "Toolbar1", 1).setToolTip("First");
         form.addElement(ControlKind::StatusPanel, "StatusBar1", 1).setText("Ready");
         form.add(ControlKind::Timer, "tmrTick");
+        form.add(ControlKind::RichTextBox, "RichTextBox1").setLocked(true);
+        form.add(ControlKind::Chart, "chartBinData");
     }
 
     void build() {
         window = std::make_unique<QWidget>();
         FormWidgets widgets(form, *window);
         auto* layout = new QVBoxLayout(window.get());
-        for (const char* name :
-             {"txtA", "txtB", "cmbList", "cmbEdit", "chkBox", "cmdGo", "lblNote"}) {
+        for (const char* name : {"txtA", "txtB", "cmbList", "cmbEdit", "chkBox", "cmdGo", "lblNote",
+                                 "RichTextBox1", "chartBinData"}) {
             layout->addWidget(widgets.take(name));
         }
         widgets.buildMenus(*new QMenuBar(window.get()));
@@ -297,6 +305,53 @@ TEST_F(ToyScreen, WaitPointerAndTimerFollowTheForm) {
     EXPECT_EQ(timer->interval(), 5);
     form.unload(); // timers stop with their form
     EXPECT_FALSE(timer->isActive());
+}
+
+TEST_F(ToyScreen, RichTextShowsTextFontAndSelectionAndAPersonsSelectionReachesTheModel) {
+    build();
+    Control& box = form.at("RichTextBox1");
+    box.setText("SUMMARY\nDry Bulb:\t\t20\t°C");
+    box.setFont({"Arial", 8.25, true});
+    box.setSelection({8, 8});
+    QTextEdit& edit = *widget<QTextEdit>("RichTextBox1");
+    EXPECT_EQ(edit.toPlainText(), QString::fromUtf8("SUMMARY\nDry Bulb:\t\t20\t°C"));
+    EXPECT_TRUE(edit.isReadOnly());
+    EXPECT_TRUE(edit.document()->defaultFont().bold());
+    EXPECT_DOUBLE_EQ(edit.document()->defaultFont().pointSizeF(), 8.25);
+    EXPECT_EQ(edit.textCursor().selectedText(), "Dry Bulb");
+
+    // The person selects the first line with the keyboard: Home, then Shift+End.
+    edit.setFocus();
+    QTest::keyClick(&edit, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(&edit, Qt::Key_End, Qt::ShiftModifier);
+    EXPECT_EQ(box.selection(), (platform::TextSelection{0, 7}));
+    QTest::keyClicks(&edit, "x");
+    EXPECT_EQ(box.text(), "SUMMARY\nDry Bulb:\t\t20\t°C") << "read-only: typing changes nothing";
+}
+
+TEST_F(ToyScreen, ChartShowsEverySeriesAgainstItsOwnAxis) {
+    build();
+    form.at("chartBinData")
+        .setChart({"Bin Data - Dubai",
+                   {"Bin 1", "Bin 2"},
+                   {{"DB", {12.5, 20.0}, 0}, {"Hours", {300.0, 1200.0}, 1}},
+                   {"% / °C", "Hours"}});
+    auto* view = window->findChild<ChartView*>("chartBinData");
+    ASSERT_NE(view, nullptr);
+    QChart& chart = *view->chart();
+    EXPECT_EQ(chart.title(), "Bin Data - Dubai");
+    const auto axes = chart.axes(Qt::Vertical);
+    ASSERT_EQ(axes.size(), 2);
+    EXPECT_EQ(axes[0]->titleText(), QString::fromUtf8("% / °C"));
+    EXPECT_EQ(axes[1]->titleText(), "Hours");
+    // Each bar series carries its own axis's values and zeros for the other's.
+    const auto series = chart.series();
+    ASSERT_EQ(series.size(), 2);
+    const auto* hoursBars = qobject_cast<QBarSeries*>(series[1]);
+    ASSERT_NE(hoursBars, nullptr);
+    EXPECT_EQ(hoursBars->barSets()[1]->at(1), 1200.0);
+    EXPECT_EQ(hoursBars->barSets()[0]->at(1), 0.0);
+    EXPECT_GE(qobject_cast<QValueAxis*>(axes[1])->max(), 1200.0);
 }
 
 TEST(FormWidgets, LayoutMistakesAreCaughtByName) {

@@ -28,11 +28,15 @@ class SelectionFilesOnTheDesktop : public DesktopStart {
     }
     // As a person changes an entry: a click into the box, its text selected and typed over,
     // and Tab to the next.
-    void retype(const char* box, const char* keys) {
-        QTest::mouseClick(&widget<QLineEdit>(box), Qt::LeftButton);
+    static void retype(QLineEdit& box, const char* keys) {
+        QTest::mouseClick(&box, Qt::LeftButton);
         press(Qt::Key_A, Qt::ControlModifier);
         type(keys);
         press(Qt::Key_Tab);
+    }
+    void retype(const char* box, const char* keys) { retype(widget<QLineEdit>(box), keys); }
+    bool shown(const char* form) {
+        return desktop.window(form) != nullptr && desktop.window(form)->isVisible();
     }
     // A message box has just closed: the main window is the active one again, as on a desktop.
     void pressOnMain(Qt::Key key) {
@@ -45,15 +49,15 @@ class SelectionFilesOnTheDesktop : public DesktopStart {
         QApplication::instance()->notify(&main(), &byPerson);
     }
     const QString& lastMessage() const { return dialogs.messages.back().text; }
+    static bool has(const std::vector<std::pair<std::string, std::string>>& entries,
+                    const char* entry, const char* text) {
+        return std::ranges::find(entries, std::pair<std::string, std::string>{entry, text}) !=
+               entries.end();
+    }
     // The file as saved holds the costing entry with that text.
     static bool savedCostingHas(const QString& file, const char* entry, const char* text) {
         const auto saved = selection::readSelectionFile(file.toStdString());
-        if (!saved.costing) {
-            return false;
-        }
-        const auto& entries = saved.costing->fields;
-        return std::find(entries.begin(), entries.end(),
-                         std::pair<std::string, std::string>{entry, text}) != entries.end();
+        return saved.costing && has(saved.costing->fields, entry, text);
     }
 
     DialogDriver dialogs;
@@ -130,9 +134,7 @@ TEST_F(SelectionFilesOnTheDesktop, OpenAsksFirstAndSaveWritesTheChangesBeforeOpe
     EXPECT_EQ(dialogs.fileDialogs[1].text, "ZYL RAC Selection (*.rac)");
     const auto saved = selection::readSelectionFile(path("mine.rac").toStdString());
     EXPECT_EQ(saved.mode, selection::Mode::Selection);
-    EXPECT_NE(std::find(saved.fields.begin(), saved.fields.end(),
-                        std::pair<std::string, std::string>{"txtDBSupplyOn", "5"}),
-              saved.fields.end());
+    EXPECT_TRUE(has(saved.fields, "txtDBSupplyOn", "5"));
     EXPECT_EQ(desktop.files().recentFiles().mid(0, 2), QStringList({other, path("mine.rac")}));
 }
 
@@ -168,18 +170,14 @@ TEST_F(SelectionFilesOnTheDesktop, ADroppedFileOpensWithItsCostingAndSavesFromTh
     ASSERT_TRUE(enter.isAccepted());
     QDropEvent drop(centre, Qt::CopyAction, &dragged, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&main(), &drop);
-    QTRY_VERIFY(desktop.window("frmCosting") != nullptr &&
-                desktop.window("frmCosting")->isVisible());
+    QTRY_VERIFY(shown("frmCosting"));
     QWidget& costing = *desktop.window("frmCosting");
     auto& energyCost = *costing.findChild<QLineEdit*>("txtEnergyCost");
     EXPECT_EQ(energyCost.text(), "0.01");
     EXPECT_NE(costing.findChild<QLineEdit*>("txtSellPriceSupply")->text(), "");
 
     QApplication::setActiveWindow(&costing);
-    QTest::mouseClick(&energyCost, Qt::LeftButton);
-    press(Qt::Key_A, Qt::ControlModifier);
-    type("0.02");
-    press(Qt::Key_Tab);
+    retype(energyCost, "0.02");
     EXPECT_TRUE(main().isWindowModified());
     QTest::keyClick(&costing, Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(main().isWindowModified());
@@ -195,14 +193,12 @@ TEST_F(SelectionFilesOnTheDesktop, ALocationPickedInTheLocationWindowIsAnUnsaved
     const QString file = write("bins.rac", costed);
     openMain();
     ASSERT_TRUE(desktop.files().open(file));
-    QTRY_VERIFY(desktop.window("frmCosting") != nullptr &&
-                desktop.window("frmCosting")->isVisible());
+    QTRY_VERIFY(shown("frmCosting"));
     ASSERT_FALSE(main().isWindowModified());
     QWidget& costing = *desktop.window("frmCosting");
     QApplication::setActiveWindow(&costing);
     QTest::mouseClick(costing.findChild<QPushButton*>("cmdBinData"), Qt::LeftButton);
-    QTRY_VERIFY(desktop.window("frmSelectBinData") != nullptr &&
-                desktop.window("frmSelectBinData")->isVisible());
+    QTRY_VERIFY(shown("frmSelectBinData"));
     QWidget& locations = *desktop.window("frmSelectBinData");
     QApplication::setActiveWindow(&locations);
     ASSERT_TRUE(testing_support::pickWithMouse(*locations.findChild<QComboBox*>("cmbLocation"),

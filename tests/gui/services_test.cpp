@@ -1,4 +1,5 @@
-// The Qt side of the platform services.
+// The Qt side of the platform services: settings, file filters, help, messages and printing.
+#include "dialog_driver.h"
 #include "file_contents.h"
 #include "gui/file_dialogs.h"
 #include "gui/help_topics.h"
@@ -6,6 +7,7 @@
 #include "gui/message_sink.h"
 #include "gui/settings_store.h"
 #include "gui/window_printer.h"
+#include "pdf_reading.h"
 #include "platform/form.h"
 #include "platform/platform_error.h"
 
@@ -15,14 +17,17 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace rac::gui {
 namespace {
 
-using testing_support::contentsOf;
+using namespace testing_support;
+using platform::PrintOutcome;
 
 TEST(QtSettingsStore, SectionsAreGroupsOfTheStore) {
     QTemporaryDir folder;
@@ -82,55 +87,6 @@ TEST(QtNameFilters, FormFiltersBecomeQtFilters) {
     }
 }
 
-// Printing with a chooser that picks a PDF file, or cancels when given no path.
-class PrintToPdf : public ::testing::Test {
-  protected:
-    PrintToPdf() : form("frmToy", "Toy window") {
-        window.resize(300, 200);
-        new QLabel("Printed", &window);
-    }
-
-    QtPrinter printerTo(const QString& path) {
-        return QtPrinter([this](const platform::Form&) { return &window; },
-                         [this, path](QPrinter& printer, const QString&, bool) {
-                             ++asked;
-                             printer.setOutputFormat(QPrinter::PdfFormat);
-                             printer.setOutputFileName(path);
-                             return !path.isEmpty();
-                         });
-    }
-
-    QTemporaryDir folder;
-    platform::Form form;
-    QWidget window;
-    int asked = 0;
-};
-
-TEST_F(PrintToPdf, WindowAndDocumentsGoToTheChosenFile) {
-    const QString image = folder.filePath("window.pdf");
-    const QString document = folder.filePath("document.pdf");
-    EXPECT_TRUE(printerTo(image).printWindow(form));
-    EXPECT_EQ(printerTo(document).printDocument({"Summary", "Supply coil\n12WH10.4-26Tx1000\n"}),
-              (platform::PrintResult{platform::PrintOutcome::Printed, ""}));
-    for (const QString& path : {image, document}) {
-        EXPECT_TRUE(contentsOf(path).startsWith("%PDF")) << path.toStdString();
-    }
-}
-
-TEST_F(PrintToPdf, CancelledIsNotAFailureAndFailureIsReported) {
-    EXPECT_TRUE(printerTo({}).printWindow(form));
-    EXPECT_EQ(asked, 1);
-    EXPECT_FALSE(printerTo(folder.filePath("missing/window.pdf")).printWindow(form));
-    QtPrinter noWindow([](const platform::Form&) -> QWidget* { return nullptr; },
-                       [](QPrinter&, const QString&, bool) { return true; });
-    EXPECT_FALSE(noWindow.printWindow(form));
-    EXPECT_EQ(printerTo({}).printDocument({"Summary", "x"}),
-              (platform::PrintResult{platform::PrintOutcome::Cancelled, ""}));
-    EXPECT_EQ(printerTo(folder.filePath("missing/x.pdf")).printDocument({"Summary", "x"}),
-              (platform::PrintResult{platform::PrintOutcome::Failed,
-                                     "the PDF file cannot be written there"}));
-}
-
 TEST(Help, RequestsOpenTheContentsOrTheirTopicAndTheTextIsSearched) {
     EXPECT_EQ(helpPageFor(platform::helpContents("ZYLRAC.hlp")), "index.html");
     EXPECT_EQ(helpPageFor(platform::helpAtContext("C:\\Program Files\\ZYL\\zylrac.hlp", 1)),
@@ -175,27 +131,147 @@ TEST(MessageBoxes, LookAsTheMessageAsksAndHelpOpensAtItsContext) {
 
     platform::RecordingHelpViewer help;
     QtMessageSink sink(help);
-    // Runs once the message box's own event loop is going: waits for the box, then clicks.
-    const auto press = [](QMessageBox::StandardButton which) {
-        QMetaObject::invokeMethod(
-            qApp,
-            [which] {
-                QMessageBox* box = nullptr;
-                if (QTest::qWaitFor([&box] {
-                        box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-                        return box != nullptr && box->isVisible();
-                    })) {
-                    QTest::mouseClick(box->button(which), Qt::LeftButton);
-                }
-            },
-            Qt::QueuedConnection);
-    };
-    press(QMessageBox::Help);
+    testing_support::DialogDriver dialogs;
+    dialogs.answerWith(QMessageBox::Help); // then OK
     sink.show(nonStandard);
-    press(QMessageBox::Ok);
     sink.show(nonStandard);
+    ASSERT_EQ(dialogs.messages.size(), 2u);
     ASSERT_EQ(help.requests().size(), 1u); // OK opens nothing
     EXPECT_EQ(help.requests().front(), platform::helpAtContext("zylrac.hlp", 1));
+}
+
+// Windows and documents on paper and in PDF files: the text in its own font, a header and page
+// numbers on every page, and the selection when that is what the person chose.
+// Long enough for two pages, tab-separated like the summary, and ending with lines of tabs.
+platform::PrintDocument summaryLike() {
+    std::string text = "ZYL RAC SELECTION/RATING SUMMARY";
+    for (int row = 1; row <= 120; ++row) {
+        text += "\nRow " + std::to_string(row) + ":\t\t" + std::to_string(row * 10) + "\tm³/s\t\t";
+    }
+    for (int row = 0; row < 60; ++row) {
+        text += "\n\t\t\t\t\t";
+    }
+    return {"Coil Selection / Rating Summary",
+            text,
+            {"Arial", 8.25, true},
+            "Row 7:\t\t70\tm³/s",
+            {"ZYL RAC Version 1.1", "2024-03-05"}};
+}
+
+class DocumentPages : public ::testing::Test {
+  protected:
+    DocumentPages() : form("frmToy", "Toy window") {
+        window.resize(300, 200);
+        new QLabel("Printed", &window);
+    }
+
+    // A printer whose dialog picks a PDF file, or cancels when given no path, and leaves the
+    // print range as it was offered, or sets it to every page.
+    QtPrinter printerTo(const QString& path, bool keepRange = true) {
+        return QtPrinter([this](const platform::Form&) { return &window; },
+                         [this, path, keepRange](QPrinter& printer, const QString&, bool offered) {
+                             ++asked;
+                             selectionOffered = offered;
+                             printer.setOutputFormat(QPrinter::PdfFormat);
+                             printer.setOutputFileName(path);
+                             if (!keepRange) {
+                                 printer.setPrintRange(QPrinter::AllPages);
+                             }
+                             return !path.isEmpty();
+                         });
+    }
+
+    QTemporaryDir folder;
+    platform::Form form;
+    QWidget window;
+    int asked = 0;
+    bool selectionOffered = false;
+};
+
+TEST_F(DocumentPages, ExportIsA4WithHeaderPageNumbersAndTheTextInItsBoldFont) {
+    const QString path = folder.filePath("summary.pdf");
+    ASSERT_EQ(printerTo({}).exportPdf(summaryLike(), path.toStdString()), WriteResult{});
+    const QString info = pdfInfo(path);
+    EXPECT_TRUE(info.contains(QRegularExpression("Page size:\\s+595 x 842 pts \\(A4\\)")))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QRegularExpression("Pages:\\s+2\\n")))
+        << "the blank end takes no page";
+    EXPECT_TRUE(info.contains("Title:           Coil Selection / Rating Summary"));
+
+    const QStringList pages = pdfText(path).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 2);
+    for (int page = 0; page < 2; ++page) {
+        const QString& text = pages[page];
+        EXPECT_TRUE(text.contains(QRegularExpression("ZYL RAC Version 1.1 +2024-03-05")))
+            << text.toStdString();
+        EXPECT_TRUE(text.contains(QStringLiteral("Page %1 of 2").arg(page + 1)));
+    }
+    EXPECT_TRUE(pages[0].contains("ZYL RAC SELECTION/RATING SUMMARY"));
+    EXPECT_TRUE(pages[0].contains(QRegularExpression(QString::fromUtf8("Row 7: +70 +m³/s"))));
+    EXPECT_TRUE(pages[1].contains(QRegularExpression("Row 120: +1200")));
+
+    // Printed in the document's bold face, not a plain or fixed one.
+    const QStringList fonts = pdfFonts(path).split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+    ASSERT_FALSE(fonts.isEmpty());
+    EXPECT_TRUE(std::any_of(fonts.begin(), fonts.end(), [](const QString& font) {
+        return font.contains("Bold");
+    })) << pdfFonts(path).toStdString();
+}
+
+TEST_F(DocumentPages, AFailedExportSaysWhyAndKeepsAnEarlierFile) {
+    const QString path = folder.filePath("summary.pdf");
+    QFile earlier(path);
+    ASSERT_TRUE(earlier.open(QIODevice::WriteOnly) && earlier.write("earlier") == 7);
+    earlier.close();
+    const WriteResult missing = printerTo({}).exportPdf(
+        summaryLike(), folder.filePath("missing/summary.pdf").toStdString());
+    EXPECT_FALSE(missing);
+    EXPECT_FALSE(missing.failure.empty());
+    EXPECT_FALSE(printerTo({}).exportPdf(summaryLike(), folder.path().toStdString()));
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "earlier");
+}
+
+TEST_F(DocumentPages, PrintOffersTheSelectionAndPrintsWhatThePersonChose) {
+    const QString selection = folder.filePath("selection.pdf");
+    EXPECT_EQ(printerTo(selection).printDocument(summaryLike()).outcome, PrintOutcome::Printed);
+    EXPECT_TRUE(selectionOffered);
+    const QString selected = pdfText(selection);
+    EXPECT_TRUE(selected.contains(QRegularExpression(QString::fromUtf8("Row 7: +70 +m³/s"))));
+    EXPECT_FALSE(selected.contains("Row 8:"));
+    EXPECT_TRUE(selected.contains("Page 1 of 1"));
+
+    const QString whole = folder.filePath("whole.pdf");
+    EXPECT_EQ(printerTo(whole, false).printDocument(summaryLike()).outcome, PrintOutcome::Printed);
+    EXPECT_TRUE(pdfText(whole).contains("Row 120:"));
+
+    platform::PrintDocument nothingSelected = summaryLike();
+    nothingSelected.selected.clear();
+    EXPECT_EQ(printerTo(folder.filePath("all.pdf")).printDocument(nothingSelected).outcome,
+              PrintOutcome::Printed);
+    EXPECT_FALSE(selectionOffered);
+    EXPECT_TRUE(pdfText(folder.filePath("all.pdf")).contains("Page 2 of 2"));
+}
+
+TEST_F(DocumentPages, AWindowGoesToTheChosenFile) {
+    const QString path = folder.filePath("window.pdf");
+    EXPECT_TRUE(printerTo(path).printWindow(form));
+    EXPECT_TRUE(contentsOf(path).startsWith("%PDF"));
+}
+
+TEST_F(DocumentPages, CancelledIsNotAFailureAndFailureIsReported) {
+    EXPECT_TRUE(printerTo({}).printWindow(form));
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(printerTo(folder.filePath("missing/window.pdf")).printWindow(form));
+    QtPrinter noWindow([](const platform::Form&) -> QWidget* { return nullptr; },
+                       [](QPrinter&, const QString&, bool) { return true; });
+    EXPECT_FALSE(noWindow.printWindow(form));
+    EXPECT_EQ(printerTo({}).printDocument({"Summary", "x"}),
+              (platform::PrintResult{platform::PrintOutcome::Cancelled, ""}));
+    EXPECT_EQ(printerTo(folder.filePath("missing/x.pdf")).printDocument({"Summary", "x"}),
+              (platform::PrintResult{platform::PrintOutcome::Failed,
+                                     "the PDF file cannot be written there"}));
 }
 
 } // namespace

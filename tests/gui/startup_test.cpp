@@ -1,14 +1,20 @@
-// The real windows of the program: start-up, the defaults the main window shows, and a few
-// commands run through the widgets.
+// The program's own windows as they open: the splash, the main window with its defaults and on
+// screens of every size, the help and the About box.
 #include "desktop_fixture.h"
 #include "gui/form_binding.h"
+#include "gui/help_topics.h"
+#include "gui/help_window.h"
 #include "gui/main_window.h"
-#include "gui/painted_item.h"
-#include "platform/user_actions.h"
+#include "gui/system_facts.h"
+#include "mainscreen/os_name.h"
 
 #include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QListWidget>
 #include <QPushButton>
-#include <QtTest/qtestspontaneevent.h>
+#include <QScrollArea>
+#include <QStyleOptionComboBox>
 
 namespace rac::gui::testing_support {
 namespace {
@@ -26,20 +32,9 @@ TEST_F(DesktopStart, SplashClickOpensTheMainWindowBoundWithTheDefaults) {
     EXPECT_FALSE(desktop.window("frmSplash")->isVisible());
     EXPECT_TRUE(static_cast<MainWindow&>(main()).unplaced().empty());
     EXPECT_TRUE(desktop.binding("frmMain")->unbound().empty());
-    for (const char* side : {"Supply", "Extract"}) {
-        const QByteArray s(side);
-        EXPECT_EQ(text("cmbFinMatType" + s), "Aluminium 0.15 louvre") << side;
-        EXPECT_EQ(text("cmbTubeDiameter" + s), "12mm");
-        EXPECT_EQ(text("txtFinnedLength" + s), "1000");
-        EXPECT_EQ(text("txtFinnedHeight" + s), "994");
-        EXPECT_EQ(text("txtTubesHigh" + s), "26");
-        EXPECT_EQ(text("cmbFinDensitySelect" + s), "Optimise");
-        EXPECT_EQ(text("cmbCircuitTypeSelect" + s), "Optimise");
-    }
-    EXPECT_EQ(text("txtTotalMaxPD"), "100");
-    EXPECT_EQ(text("cmbGlycolSelect"), "EGS");
-    EXPECT_EQ(text("txtWBSupplyOn"), "N/A");
-    EXPECT_FALSE(main().findChild<QPushButton*>("cmdCosting")->isEnabled());
+    // The start-up entries are in the transcripts' dumps; here, that the widgets show them.
+    EXPECT_EQ(text("cmbFinMatTypeExtract"), "Aluminium 0.15 louvre");
+    EXPECT_EQ(text("txtTubesHighSupply"), "26");
     auto* total = main().findChild<QLineEdit*>("txtTotalMaxPD");
     EXPECT_EQ(total->palette().color(QPalette::Base), QColor(Qt::black));
     EXPECT_TRUE(total->isReadOnly());
@@ -51,78 +46,174 @@ TEST_F(DesktopStart, SplashClickOpensTheMainWindowBoundWithTheDefaults) {
     EXPECT_EQ(text("txtEffectiveness"), "");
 }
 
-TEST_F(DesktopStart, CalculateThroughTheButtonShowsTheResults) {
+TEST_F(DesktopStart, F1OpensTheHelpContentsWithTheTopicsListedWholeInANarrowWindow) {
     openMain();
-    QTest::mouseClick(main().findChild<QPushButton*>("cmdCalculate"), Qt::LeftButton);
-    EXPECT_EQ(text("txtDBExtractOff"), "10.0");
-    EXPECT_EQ(text("txtEffectiveness"), "50");
-    EXPECT_FALSE(text("txtCoilCodeSupply").empty());
-    EXPECT_TRUE(main().findChild<QPushButton*>("cmdCosting")->isEnabled());
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr); // the wait pointer is gone again
-
-    // Any input change withdraws the results.
-    auto* glycol = main().findChild<QLineEdit*>("txtGlycol");
-    glycol->setFocus(Qt::MouseFocusReason);
-    QTest::keyClick(glycol, Qt::Key_0);
-    EXPECT_EQ(text("txtEffectiveness"), "");
-    EXPECT_FALSE(main().findChild<QPushButton*>("cmdCosting")->isEnabled());
-}
-
-TEST_F(DesktopStart, RatingFromTheToolbarTurnsRowsIntoEntries) {
-    openMain();
-    main().findChild<QAction*>("Toolbar1(2)")->trigger();
-    EXPECT_EQ(text("txtNumberRowsSupply"), "8");
-    EXPECT_EQ(text("cmbFinDensitySelectExtract"), "Fixed");
-    EXPECT_EQ(text("cmbCircuitTypeSupply"), "H");
-    EXPECT_FALSE(main().findChild<QLineEdit*>("txtFluidMaxPDSupply")->isVisible());
-    EXPECT_FALSE(main().findChild<QAction*>("Toolbar1(8)")->isEnabled());
-    EXPECT_TRUE(main().findChild<QAction*>("mnuRating")->isChecked());
-}
-
-TEST_F(DesktopStart, SchematicLightsOneSegmentOfEachPipeAtATime) {
-    openMain();
-    for (int tick = 0; tick < 7; ++tick) {
-        platform::user::tick(*desktop.application().form("frmMain"), "Timer1");
-        for (const char* pipe : {"WhiteLineUp", "WhiteLineDown"}) {
-            int lit = 0;
-            for (int segment = 1; segment < 6; ++segment) {
-                const QString name = QStringLiteral("%1(%2)").arg(pipe).arg(segment);
-                lit += main().findChild<PaintedItem*>(name)->visible() ? 1 : 0;
-            }
-            EXPECT_EQ(lit, 1) << pipe << " after tick " << tick;
-        }
+    press(Qt::Key_F1);
+    HelpWindow* help = desktop.help().window();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->currentPage(), "index.html");
+    help->resize(500, 400);
+    ASSERT_TRUE(QTest::qWaitFor([help] { return help->size() == QSize(500, 400); }));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    auto* topics = help->findChild<QListWidget*>();
+    ASSERT_NE(topics, nullptr);
+    ASSERT_EQ(topics->count(), static_cast<int>(helpTopics().size()));
+    for (int row = 0; row < topics->count(); ++row) {
+        const QListWidgetItem* topic = topics->item(row);
+        const QRect shown = topics->visualItemRect(topic);
+        EXPECT_TRUE(topics->viewport()->rect().contains(shown)) << topic->text().toStdString();
+        EXPECT_GE(shown.width(), topics->fontMetrics().horizontalAdvance(topic->text()))
+            << topic->text().toStdString();
     }
-    // The colder supply air's duct is red, the warmer extract air's blue.
-    EXPECT_EQ(main().findChild<PaintedItem*>("shpSupplyDuct")->back(), platform::fromBgr(0x8080FF));
 }
 
-TEST_F(DesktopStart, CloseFromCodeIsRefusedTheCloseBoxExits) {
+TEST_F(DesktopStart, AboutIsAFixedSizeBoxAndItsSystemInfoShowsThisMachine) {
     openMain();
-    EXPECT_FALSE(main().close());
-    EXPECT_TRUE(main().isVisible());
-    QCloseEvent byPerson; // what the close box sends
-    QSpontaneKeyEvent::setSpontaneous(&byPerson);
-    QApplication::instance()->notify(&main(), &byPerson); // sendEvent would clear it
-    EXPECT_TRUE(desktop.application().exited());
-    EXPECT_FALSE(main().isVisible());
-}
-
-TEST_F(DesktopStart, LogOutEndsTheProgram) {
-    openMain();
-    ASSERT_NE(desktop.binding("frmMain"), nullptr);
-    EXPECT_TRUE(desktop.binding("frmMain")->closeForWindowSystem());
-    EXPECT_TRUE(desktop.application().exited());
-}
-
-TEST_F(DesktopStart, AboutBoxOpensFromTheHelpMenu) {
-    openMain();
-    main().findChild<QAction*>("mnuAbout")->trigger();
+    widget<QAction>("mnuAbout").trigger();
     QWidget* about = desktop.window("frmAbout");
     ASSERT_NE(about, nullptr);
-    EXPECT_TRUE(about->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
     EXPECT_EQ(about->windowTitle(), "About ZYL RAC");
-    QTest::mouseClick(about->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
-    EXPECT_FALSE(about->isVisible());
+    EXPECT_FALSE(about->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_TRUE(about->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_EQ(about->minimumSize(), about->maximumSize());
+    EXPECT_EQ(about->size(), about->minimumSize());
+
+    QTest::mouseClick(about->findChild<QPushButton*>("cmdSysInfo"), Qt::LeftButton);
+    QWidget* info = nullptr;
+    ASSERT_TRUE(QTest::qWaitFor([&info] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->objectName() == QStringLiteral("SystemInfoWindow") && window->isVisible()) {
+                info = window;
+            }
+        }
+        return info != nullptr;
+    }));
+    EXPECT_EQ(info->windowTitle(), "System Information");
+    QStringList labels;
+    for (const QLabel* label : info->findChildren<QLabel*>()) {
+        labels << label->text();
+    }
+    const QString shown = '|' + labels.join('|') + '|'; // each label whole between bars
+    // What this Linux machine has: Qt, the system, a processor count and the memory.
+    for (const QString& fact :
+         {'|' + QString::fromLatin1(qVersion()) + '|',
+          '|' + QString::fromStdString(mainscreen::operatingSystemName()) + '|',
+          QStringLiteral("logical processor"), QStringLiteral(" GB|")}) {
+        EXPECT_TRUE(shown.contains(fact)) << fact.toStdString() << " in " << shown.toStdString();
+    }
+    EXPECT_FALSE(shown.contains(QStringLiteral("unknown")));
+}
+
+TEST(SystemFacts, ProcessorFromCpuInfo) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"processor\t: 0\nvendor_id\t: AuthenticAMD\nmodel name\t: AMD EPYC\n\n"
+         "processor\t: 1\nmodel name\t: AMD EPYC\n",
+         "AMD EPYC, 2 logical processors"},
+        {"processor : 0\nmodel name : Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz\n",
+         "Intel(R) Core(TM) i5-8250U CPU @ 1.60GHz, 1 logical processor"},
+        // Some ARM kernels name no model.
+        {"processor\t: 0\nBogoMIPS\t: 48.00\nCPU part\t: 0xd08\n\nprocessor\t: 1\n"
+         "processor\t: 2\nprocessor\t: 3\n",
+         "4 logical processors"},
+        {"", ""},
+        {"garbage without colons\n", ""},
+    };
+    for (const auto& [cpuInfo, processor] : rows) {
+        EXPECT_EQ(processorFromCpuInfo(QString::fromLatin1(cpuInfo)).toStdString(), processor)
+            << cpuInfo;
+    }
+}
+
+TEST(SystemFacts, MemoryFromMemInfo) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"MemTotal:       24683780 kB\nMemFree:        18840668 kB\n", "23.5 GB"},
+        {"MemFree:   1 kB\nMemTotal:    1048576 kB\n", "1.0 GB"},
+        {"MemTotal:       524288 kB", "0.5 GB"},
+        {"MemTotal:       many kB\n", ""},
+        {"MemTotal:       1048576 MB\n", ""},
+        {"", ""},
+    };
+    for (const auto& [memInfo, memory] : rows) {
+        EXPECT_EQ(memoryFromMemInfo(QString::fromLatin1(memInfo)).toStdString(), memory) << memInfo;
+    }
+}
+
+// The main window on small and large screens: every control within reach, nothing stretched.
+const QString kLongestFinType = QStringLiteral("Aluminium vinyl coated 0.15 rippled");
+
+class WindowSize : public DesktopStart {
+  protected:
+    void resizeTo(QSize size) {
+        main().resize(size);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return main().size() == size; }));
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    }
+    std::vector<QWidget*> boundWidgets() {
+        std::vector<QWidget*> found;
+        FormBinding& binding = *desktop.binding("frmMain");
+        for (const platform::Control* control : form().controls()) {
+            QWidget* bound = binding.widgetOf(*control);
+            if (bound != nullptr && bound->isVisibleTo(&main()) &&
+                control->kind() != platform::ControlKind::StatusPanel) {
+                found.push_back(bound);
+            }
+        }
+        return found;
+    }
+};
+
+// 1366x768 at 100 % and 1920x1080 at 150 % leave about 1280x720 for the window; a netbook less.
+TEST_F(WindowSize, EveryControlCanBeScrolledIntoViewOnSmallScreens) {
+    openMain();
+    auto& area = widget<QScrollArea>("frmMainScroll");
+    for (const QSize size : {QSize(1280, 720), QSize(1024, 600)}) {
+        SCOPED_TRACE(QStringLiteral("%1x%2").arg(size.width()).arg(size.height()).toStdString());
+        resizeTo(size);
+        const std::vector<QWidget*> widgets = boundWidgets();
+        ASSERT_GT(widgets.size(), 100u);
+        for (QWidget* bound : widgets) {
+            area.ensureWidgetVisible(bound, 0, 0);
+            const QRect shown(bound->mapTo(area.viewport(), QPoint(0, 0)), bound->size());
+            EXPECT_TRUE(area.viewport()->rect().contains(shown))
+                << bound->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(WindowSize, MaximisedTheFieldsAndFramesKeepTheirSize) {
+    openMain();
+    resizeTo(QSize(1920, 1080));
+    std::vector<std::pair<QGroupBox*, QSize>> frames;
+    for (QGroupBox* frame : main().findChildren<QGroupBox*>()) {
+        frames.emplace_back(frame, frame->size());
+    }
+    resizeTo(QSize(2560, 1440));
+    for (const auto& [frame, size] : frames) {
+        EXPECT_EQ(frame->size(), size) << frame->objectName().toStdString();
+    }
+    // No field needs twice the width of the longest text the screen puts in one.
+    const int widest = 2 * main().fontMetrics().horizontalAdvance(kLongestFinType);
+    for (QWidget* bound : boundWidgets()) {
+        if (qobject_cast<QLineEdit*>(bound) || qobject_cast<QComboBox*>(bound)) {
+            EXPECT_LE(bound->width(), widest) << bound->objectName().toStdString();
+        }
+    }
+}
+
+TEST_F(WindowSize, FinTypeListsShowTheLongestFinTypeWhole) {
+    openMain();
+    resizeTo(QSize(1024, 600));
+    for (const char* name : {"cmbFinMatTypeSupply", "cmbFinMatTypeExtract"}) {
+        auto& list = widget<QComboBox>(name);
+        ASSERT_GE(list.findText(kLongestFinType), 0) << name;
+        QStyleOptionComboBox option;
+        option.initFrom(&list);
+        const QRect field = list.style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                         QStyle::SC_ComboBoxEditField, &list);
+        EXPECT_GE(field.width() - 2, list.fontMetrics().horizontalAdvance(kLongestFinType)) << name;
+    }
 }
 
 } // namespace

@@ -25,25 +25,14 @@ using namespace testing_support;
 
 // The same session through rac-cli, saving to the path given.
 void saveThroughRacCli(const std::string& comment, const std::string& path) {
-    const auto action = [](cli::Verb verb, std::string form, std::string control) {
-        cli::Action made;
-        made.verb = verb;
-        made.form = std::move(form);
-        made.control = std::move(control);
-        return made;
-    };
-    cli::Script script;
-    script.actions = {action(cli::Verb::Click, "frmMain", "cmdCalculate"),
-                      action(cli::Verb::Click, "frmMain", "cmdPrint"),
-                      action(cli::Verb::Set, "frmSummary", "txtComment"),
-                      action(cli::Verb::Click, "frmSummary", "cmdAddComment"),
-                      action(cli::Verb::Click, "frmSummary", "cmdAddComment"),
-                      action(cli::Verb::Answer, "", ""),
-                      action(cli::Verb::Click, "frmSummary", "Command1")};
-    script.actions[2].text = comment;
-    script.actions[5].answer = platform::DialogAnswer::save(path);
-    const cli::Transcript transcript = cli::runScript(script, cli::launchApplication);
-    ASSERT_EQ(transcript.error, "");
+    cli::Json script = cli::Json::parse(R"({"actions": [
+        {"click": "frmMain.cmdCalculate"}, {"click": "frmMain.cmdPrint"},
+        {"set": "frmSummary.txtComment", "text": ""},
+        {"click": "frmSummary.cmdAddComment"}, {"click": "frmSummary.cmdAddComment"},
+        {"answer": {"save": ""}}, {"click": "frmSummary.Command1"}]})");
+    script["actions"][2]["text"] = comment;
+    script["actions"][5]["answer"]["save"] = path;
+    ASSERT_EQ(cli::runScript(cli::readScript(script), cli::launchApplication).error, "");
 }
 
 class SummaryOnTheDesktop : public ::testing::Test {
@@ -83,10 +72,8 @@ TEST_F(SummaryOnTheDesktop, OpensModalFromThePrintButtonAndKeepsTheMainWindowWai
     EXPECT_EQ(summary()->windowTitle(), " Coil Selection / Rating Summary");
     EXPECT_EQ(summary()->windowModality(), Qt::ApplicationModal);
     EXPECT_TRUE(desktop.binding("frmSummary")->unbound().empty());
-    QTextEdit* box = in<QTextEdit>(*summary(), "RichTextBox1");
-    EXPECT_TRUE(box->isReadOnly());
+    // The document's lines are the summary's own tests and the transcripts'.
     EXPECT_TRUE(document().startsWith("ZYL RAC SELECTION/RATING SUMMARY\nVersion Number:"));
-    EXPECT_TRUE(document().contains(QString::fromUtf8("Supply Air Vol: \t\t2.5\tm³/s")));
 
     // The program blanks the results behind the summary; a click on Calculate does not bring
     // them back while the summary is open.
@@ -109,16 +96,13 @@ TEST_F(SummaryOnTheDesktop, CommentSaveAndExportThenAFreshDocumentOnTheNextOpeni
     click(*summary(), "cmdAddComment");
     const QString line = QString::fromUtf8("\nFan ½ inch {BSP} at 20 °C");
     EXPECT_EQ(document(), built + line + line);
-    ASSERT_EQ(dialogs.messages.size(), 2u);
-    EXPECT_EQ(dialogs.messages[1].title, "Comment Added");
-    EXPECT_EQ(dialogs.messages[1].text, "A comment has been added to the end of the summary.");
+    // The messages and the file dialogs' titles and filters are the summary's own tests and the
+    // transcripts'; here, the files the person's answers write.
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 
     // Saved under a name typed without its extension.
     dialogs.typeFileName(folder.filePath("desktop"));
     click(*summary(), "Command1");
-    ASSERT_EQ(dialogs.fileDialogs.size(), 1u);
-    EXPECT_EQ(dialogs.fileDialogs[0].title, "Save Summary");
-    EXPECT_EQ(dialogs.fileDialogs[0].text, "Rich Text Format (*.rtf)");
     const QByteArray saved = contentsOf(folder.filePath("desktop.rtf"));
     EXPECT_TRUE(saved.startsWith("{\\rtf1"));
     saveThroughRacCli(fromQt(comment->text()), fromQt(folder.filePath("cli.rtf")));
@@ -126,15 +110,12 @@ TEST_F(SummaryOnTheDesktop, CommentSaveAndExportThenAFreshDocumentOnTheNextOpeni
 
     dialogs.typeFileName(folder.filePath("datasheet"));
     click(*summary(), "cmdExportPDF");
-    EXPECT_EQ(dialogs.fileDialogs.back().title, "Export PDF");
-    const QString pdf = pdfText(folder.filePath("datasheet.pdf"));
-    EXPECT_TRUE(pdf.contains("ZYL RAC SELECTION/RATING SUMMARY"));
-    EXPECT_TRUE(pdf.contains(QRegularExpression("ZYL RAC Version 1.1 +2000-01-01")));
-    EXPECT_TRUE(pdf.contains(QRegularExpression(QString::fromUtf8("Supply Air Vol: +2.5 +m³/s"))));
-    // The comments follow the document's empty lines, on a page of their own.
-    const QStringList pages = pdf.split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    // Headers and page layout are the document pages' own tests. The comments follow the
+    // document's empty lines, on a page of their own.
+    const QStringList pages =
+        pdfText(folder.filePath("datasheet.pdf")).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_EQ(pages.size(), 3);
-    EXPECT_TRUE(pages[0].contains("Page 1 of 3"));
+    EXPECT_TRUE(pages[0].contains(QRegularExpression("ZYL RAC Version 1.1 +2000-01-01")));
     EXPECT_TRUE(pages[2].contains(line.mid(1)));
 
     dialogs.typeFileName({}); // Escape: nothing written, nothing said
