@@ -11,6 +11,8 @@ namespace {
 
 using Log = std::vector<std::string>;
 
+// A control of each kind that raises events, every event logged. A text box's Change, raised
+// inside the setter and only when the text differs, is in the observer tests.
 class Cascade : public ::testing::Test {
   protected:
     Cascade() {
@@ -30,8 +32,6 @@ class Cascade : public ::testing::Test {
     testing_support::EventLog log;
 };
 
-// A text box's Change raised inside the setter, and only when the text differs, is in the
-// observer tests.
 TEST_F(Cascade, DropDownListSelectsByTextOrIndexAndClicksEvenWhenAlreadySelected) {
     Control& list = form.at("cmbPick");
     list.setText("16mm");
