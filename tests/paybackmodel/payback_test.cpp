@@ -2,7 +2,6 @@
 #include "paybackmodel/bin_locations.h"
 #include "paybackmodel/bin_payback.h"
 #include "paybackmodel/design_payback.h"
-#include "row_label.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -39,29 +38,26 @@ struct LondonBinRow {
     const char* shownCash;
 };
 
-class LondonHeatingBin : public ::testing::TestWithParam<LondonBinRow> {};
-
-TEST_P(LondonHeatingBin, SeasonSavingAndCash) {
-    const LondonBinRow& row = GetParam();
+TEST(BinPayback, LondonHeatingSeasonSavingAndCashOfSelectedBins) {
+    const LondonBinRow rows[] = {
+        {"coldest bin", 1, "Heating", 14, "14", 1.4f, "1"},
+        {"most hours", 5, "Heating", 13020, "13020", 1302, "1302"},
+        {"at the extract temperature", 8, "Neither", 0, "0", 0, "0"},
+        // Warmer than the extract: the kWh turn negative, shown as positive, and the cooling
+        // saved is worth a third of its energy cost.
+        {"cooling at a third", 9, "Cooling", -312, "312", 10.4f, "10"},
+        {"hottest bin", 10, "Cooling", -56, "56", 1.8666667f, "2"}};
     const BinPayback result = LondonHeating();
-    const auto i = static_cast<std::size_t>(row.bin - 1);
-    EXPECT_EQ(SeasonText(result.BinSeason[i]), row.season);
-    EXPECT_FLOAT_EQ(result.BinSavingKWh[i], row.kWh);
-    EXPECT_EQ(format(result.ShownSavingKWh(row.bin - 1), Pattern::Whole), row.shownKWh);
-    EXPECT_FLOAT_EQ(result.BinSavingCash[i], row.cash);
-    EXPECT_EQ(format(result.BinSavingCash[i], Pattern::Whole), row.shownCash);
+    for (const LondonBinRow& row : rows) {
+        SCOPED_TRACE(row.label);
+        const auto i = static_cast<std::size_t>(row.bin - 1);
+        EXPECT_EQ(SeasonText(result.BinSeason[i]), row.season);
+        EXPECT_FLOAT_EQ(result.BinSavingKWh[i], row.kWh);
+        EXPECT_EQ(format(result.ShownSavingKWh(row.bin - 1), Pattern::Whole), row.shownKWh);
+        EXPECT_FLOAT_EQ(result.BinSavingCash[i], row.cash);
+        EXPECT_EQ(format(result.BinSavingCash[i], Pattern::Whole), row.shownCash);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    SelectedBins, LondonHeatingBin,
-    ::testing::Values(LondonBinRow{"ColdestBin", 1, "Heating", 14, "14", 1.4f, "1"},
-                      LondonBinRow{"MostHours", 5, "Heating", 13020, "13020", 1302, "1302"},
-                      LondonBinRow{"AtTheExtractTemperature", 8, "Neither", 0, "0", 0, "0"},
-                      // Warmer than the extract: the kWh turn negative, shown as positive, and
-                      // the cooling saved is worth a third of its energy cost.
-                      LondonBinRow{"CoolingAtAThird", 9, "Cooling", -312, "312", 10.4f, "10"},
-                      LondonBinRow{"HottestBin", 10, "Cooling", -56, "56", 1.8666667f, "2"}),
-    RowLabel{});
 
 TEST(BinPayback, TotalsCountNegativeKWhAsSavings) {
     const BinPayback result = LondonHeating();
@@ -133,38 +129,32 @@ struct DesignRow {
     const char* shownMonths; // "" when there is no payback
 };
 
-class DesignPaybackCase : public ::testing::TestWithParam<DesignRow> {};
-
-TEST_P(DesignPaybackCase, SavingsAndPayback) {
-    const DesignRow& row = GetParam();
-    const DesignPayback result = CalcDesignPayback(row.inputs);
-    EXPECT_FLOAT_EQ(result.AnnualEnergySaving, row.saving);
-    EXPECT_FLOAT_EQ(result.AnnualEnergyCostSaving, row.costSaving);
-    ASSERT_EQ(result.PaybackMonths.has_value(), row.months.has_value());
-    if (row.months) {
-        EXPECT_FLOAT_EQ(*result.PaybackMonths, *row.months);
-        EXPECT_EQ(format(*result.PaybackMonths, Pattern::Whole), row.shownMonths);
+TEST(DesignPayback, SavingsAndPayback) {
+    const DesignRow rows[] = {
+        {"two kilowatts, three thousand hours", {2000, 3000, 0.03, 900}, 6000, 180, 60, "60"},
+        {"smallest energy cost, longest year",
+         {1500, 8760, 0.000001, 1},
+         13140,
+         0.01314f,
+         913.24203f,
+         "913"},
+        {"largest energy cost, shortest year", {250.5f, 100, 1000, 12525}, 25.05f, 25050, 6, "6"},
+        // No duty saves nothing: the savings stay zero and the payback has no value.
+        {"no duty", {0, 3000, 0.03, 900}, 0, 0, std::nullopt, ""},
+        // A saving so small that months would overflow a float has no payback either.
+        {"payback beyond a float", {1e-30f, 100, 0.000001, 1e6}, 1e-31f, 1e-37f, std::nullopt, ""}};
+    for (const DesignRow& row : rows) {
+        SCOPED_TRACE(row.label);
+        const DesignPayback result = CalcDesignPayback(row.inputs);
+        EXPECT_FLOAT_EQ(result.AnnualEnergySaving, row.saving);
+        EXPECT_FLOAT_EQ(result.AnnualEnergyCostSaving, row.costSaving);
+        EXPECT_EQ(result.PaybackMonths.has_value(), row.months.has_value());
+        if (result.PaybackMonths && row.months) {
+            EXPECT_FLOAT_EQ(*result.PaybackMonths, *row.months);
+            EXPECT_EQ(format(*result.PaybackMonths, Pattern::Whole), row.shownMonths);
+        }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Design, DesignPaybackCase,
-    ::testing::Values(
-        DesignRow{"TwoKilowattsThreeThousandHours", {2000, 3000, 0.03, 900}, 6000, 180, 60, "60"},
-        DesignRow{"SmallestEnergyCostLongestYear",
-                  {1500, 8760, 0.000001, 1},
-                  13140,
-                  0.01314f,
-                  913.24203f,
-                  "913"},
-        DesignRow{
-            "LargestEnergyCostShortestYear", {250.5f, 100, 1000, 12525}, 25.05f, 25050, 6, "6"},
-        // No duty saves nothing: the savings stay zero and the payback has no value.
-        DesignRow{"NoDutyNoPayback", {0, 3000, 0.03, 900}, 0, 0, std::nullopt, ""},
-        // A saving so small that months would overflow a float has no payback either.
-        DesignRow{
-            "PaybackBeyondAFloat", {1e-30f, 100, 0.000001, 1e6}, 1e-31f, 1e-37f, std::nullopt, ""}),
-    RowLabel{});
 
 } // namespace
 } // namespace rac::paybackmodel
