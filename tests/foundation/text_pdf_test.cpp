@@ -3,6 +3,7 @@
 #include "support/program_output.h"
 #include "support/temporary_folder.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <regex>
 #include <string>
@@ -19,14 +20,6 @@ std::string readBack(const std::filesystem::path& folder, const TextPdf& documen
     const auto text = test::outputOf("pdftotext -layout -enc UTF-8 '" + file.string() + "' -");
     EXPECT_TRUE(text.has_value()) << "pdftotext (poppler-utils, tools/install-deps tests)";
     return text.value_or("");
-}
-
-int count(const std::string& text, const std::string& part) {
-    int found = 0;
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
-        ++found;
-    }
-    return found;
 }
 
 TEST(TextPdf, EveryObjectIsWhereTheCrossReferenceSaysAndTheTrailerPointsAtIt) {
@@ -72,7 +65,7 @@ TEST_F(TemporaryFolder, LongLinesAreSetSmallerOrGoOnOverTheNextAndLongTextsTakeP
 
     const std::string endless(400, 'x');
     const std::string wrapped = readBack(folder, {"Long", "", "", endless + "\nEND", 9, false});
-    EXPECT_EQ(count(wrapped, "x"), 400) << "no character lost";
+    EXPECT_EQ(std::ranges::count(wrapped, 'x'), 400) << "no character lost";
 
     std::string many;
     for (int line = 1; line <= 200; ++line) {

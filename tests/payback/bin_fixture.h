@@ -18,13 +18,6 @@ namespace user = platform::user;
 class BinScreens : public costing::testing_support::CostingScreen {
   protected:
     void tickBinPayback() { clickOn("optBinPayback"); }
-    // The location picked in the location window that "Select Bin Data" opens, and confirmed.
-    void useLocation(std::string_view name) {
-        clickOn("cmdBinData");
-        ASSERT_TRUE(locations.shown());
-        ASSERT_TRUE(user::pick(locations, "cmbLocation", name)) << name;
-        ASSERT_TRUE(user::click(locations, "cmdOK"));
-    }
     // Bin payback for the country's own location, then Calculate.
     void binPaybackIn(std::string_view country) {
         pickOn("cmbCountry", country);

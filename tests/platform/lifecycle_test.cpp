@@ -50,21 +50,14 @@ TEST_F(DesignState, AnUnloadedFormComesBackAsIfMadeAfresh) {
 }
 
 // A window that lives as long as the program goes out of sight on its close box, keeping what it
-// shows; the program's end still unloads it.
-TEST_F(DesignState, ACloseThatHidesKeepsTheState) {
+// shows, as a hide by the program does; only an unload discards it.
+TEST_F(DesignState, ACloseOrAHideThatHidesKeepsTheState) {
     form.onCloseRequest([](CloseSource) { return CloseReply::Hide; });
     form.show();
     form.at("txtDepth").setText("250");
     EXPECT_TRUE(user::close(form));
     EXPECT_EQ(form.state(), FormState::Hidden);
     form.show();
-    EXPECT_EQ(form.at("txtDepth").text(), "250");
-    EXPECT_EQ(loads, 1);
-}
-
-TEST_F(DesignState, HidingKeepsTheStateAndOnlyAnUnloadDiscardsIt) {
-    form.show();
-    form.at("txtDepth").setText("250");
     form.hide();
     form.show();
     EXPECT_EQ(form.at("txtDepth").text(), "250");
@@ -104,12 +97,15 @@ class Modality : public ::testing::Test {
 };
 
 TEST_F(Modality, AFormShownModalKeepsTheUserFromEveryOtherTillItGoes) {
+    ASSERT_TRUE(user::focus(about, "txtNote"));
     summary.showModal();
     EXPECT_EQ(group.modal(), &summary);
     EXPECT_EQ(main.blockedBy(), &summary);
     EXPECT_FALSE(user::click(main, "cmdGo"));
     EXPECT_FALSE(user::set(about, "txtNote", "x"));
     EXPECT_FALSE(user::focus(main, "txtNote"));
+    EXPECT_FALSE(user::leave(about, "txtNote")) << "nor can the focus be taken from it";
+    EXPECT_EQ(about.focus(), &about.at("txtNote"));
     EXPECT_FALSE(user::clickForm(about));
     EXPECT_FALSE(user::close(main));
     EXPECT_TRUE(main.shown()) << "a refused close leaves the window open";
@@ -136,13 +132,6 @@ TEST_F(Modality, TheLastModalFormBlocksAndTheOneBeforeTakesOverWhenItGoes) {
     EXPECT_EQ(summary.blockedBy(), nullptr);
     summary.show(); // shown again without modality
     EXPECT_EQ(main.blockedBy(), nullptr);
-}
-
-TEST_F(Modality, TheFocusCannotBeTakenFromABlockedForm) {
-    ASSERT_TRUE(user::focus(main, "txtNote"));
-    summary.showModal();
-    EXPECT_FALSE(user::leave(main, "txtNote"));
-    EXPECT_EQ(main.focus(), &main.at("txtNote"));
 }
 
 } // namespace
