@@ -8,7 +8,6 @@
 namespace rac::cli {
 namespace {
 
-using platform::DialogAnswer;
 using ::testing::StrEq;
 using ::testing::ThrowsMessage;
 
@@ -16,44 +15,22 @@ Script read(const std::string& text) {
     return readScript(Json::parse(text));
 }
 
-TEST(ScriptReading, ReadsEveryAction) {
-    const Script script = read(R"js({"settings": {"PaybackCalc/Country": "7"}, "actions": [
-        {"set": "frmMain.txtDBSupplyOn", "text": "5"},
-        {"type": "frmMain.txtFluidMaxPDSupply", "text": "0.5\r"},
-        {"pick": "frmMain.cmbTubeDiameterSupply", "item": "16mm"},
-        {"pick": "frmMain.cmbGlycolSelect", "index": 1},
-        {"click": "frmBinDataResults.txtSavingKWh(3)"},
-        {"toolbar": "frmMain", "button": 7},
-        {"focus": "frmMain.txtA"}, {"leave": "frmMain.txtA"},
-        {"tick": "frmMain.Timer1", "count": 3}, {"tick": "frmMain.Timer1"},
-        {"answer": {"save": "/tmp/summary.rtf"}}, {"answer": {"print": "/tmp/p.pdf"}},
-        {"answer": "cancel"},
-        {"close": "frmCosting"},
-        {"dump": ["frmMain", "frmAbout"]}, {"dump": []}]})js");
-    EXPECT_EQ(script.settings,
-              (std::vector<std::pair<std::string, std::string>>{{"PaybackCalc/Country", "7"}}));
+// The golden sessions' scripts take every other action and settings: a misread one changes their
+// transcripts.
+TEST(ScriptReading, ReadsTheActionsNoGoldenSessionTakes) {
+    const Script script = read(R"({"actions": [{"pick": "frmMain.cmbGlycolSelect", "index": 1},
+        {"focus": "frmMain.txtA"}, {"tick": "frmMain.Timer1", "count": 3},
+        {"tick": "frmMain.Timer1"}, {"close": "frmCosting"}, {"dump": []}]})");
     const auto& a = script.actions;
-    ASSERT_EQ(a.size(), 16u);
-    EXPECT_EQ(a[0].verb, Verb::Set);
-    EXPECT_EQ(a[0].form, "frmMain");
-    EXPECT_EQ(a[0].control, "txtDBSupplyOn");
-    EXPECT_EQ(a[1].text, "0.5\r");
-    EXPECT_EQ(a[2].text, "16mm");
-    EXPECT_FALSE(a[2].index);
-    EXPECT_EQ(a[3].index, 1);
-    EXPECT_EQ(a[4].form, "frmBinDataResults");
-    EXPECT_EQ(a[4].control, "txtSavingKWh(3)");
-    EXPECT_EQ(a[5].form, "frmMain");
-    EXPECT_EQ(a[5].number, 7);
-    EXPECT_EQ(a[7].verb, Verb::Leave);
-    EXPECT_EQ(a[8].number, 3);
-    EXPECT_EQ(a[9].number, 1);
-    EXPECT_EQ(a[10].answer, DialogAnswer::save("/tmp/summary.rtf"));
-    EXPECT_EQ(a[11].answer, DialogAnswer::print("/tmp/p.pdf"));
-    EXPECT_EQ(a[12].answer, DialogAnswer::cancel());
-    EXPECT_EQ(a[13].form, "frmCosting");
-    EXPECT_EQ(a[14].forms, (std::vector<std::string>{"frmMain", "frmAbout"}));
-    EXPECT_TRUE(a[15].forms.empty());
+    ASSERT_EQ(a.size(), 6u);
+    EXPECT_EQ(a[0].index, 1);
+    EXPECT_EQ(a[1].verb, Verb::Focus);
+    EXPECT_EQ(a[1].control, "txtA");
+    EXPECT_EQ(a[2].number, 3);
+    EXPECT_EQ(a[3].number, 1);
+    EXPECT_EQ(a[4].verb, Verb::Close);
+    EXPECT_EQ(a[4].form, "frmCosting");
+    EXPECT_TRUE(a[5].forms.empty());
 }
 
 TEST(ScriptReading, NamesTheStepAndTheFault) {
