@@ -52,7 +52,6 @@ TEST(CalculateCosting, RatedPairPricedInKuwaitWithEliminators) {
     EXPECT_EQ(fields["txtCasingDepthSupply"], "515");
     EXPECT_EQ(fields["txtTotalRACExWorksPriceSterling"], "2246");
     EXPECT_EQ(fields["txtTotalRACExWorksPriceForeign"], "1123");
-    EXPECT_EQ(fields["txtExchangeRate"], "0.5");
     EXPECT_EQ(fields["txtPayBackCost"], "17");
     EXPECT_EQ(costing["breakdown"].size(), 89u);
     EXPECT_EQ(costing["breakdown"]["txtCarriageCost"], "0.00");
