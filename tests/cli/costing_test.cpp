@@ -26,7 +26,6 @@ std::string errorOf(const std::string& costingFields) {
     return answer.value("error", std::string("no error"));
 }
 
-// A design payback: no bins.
 TEST(CalculateCosting, RatedPairPricedInKuwaitWithEliminators) {
     const Json answer = answerTo(
         R"({"mode": "Rating", "fields": {"txtNumberRowsSupply": "6"},
@@ -42,7 +41,7 @@ TEST(CalculateCosting, RatedPairPricedInKuwaitWithEliminators) {
               "The supply air pressure drop has been increased from 117.2865 Pa to 148.9149 Pa to "
               "include eliminators.");
     EXPECT_EQ(costing["focus"], nullptr);
-    EXPECT_TRUE(costing["bins"].is_null());
+    EXPECT_TRUE(costing["bins"].is_null()); // a design payback
     // The calculation's own results stay as it left them; "main" shows the eliminators.
     EXPECT_EQ(answer["fields"]["txtAirPDSupply"], "117.3");
     EXPECT_EQ(costing["main"], (Json{{"txtAirPDSupply", "148.9"}, {"txtAirPDExtract", "159.6"}}));
