@@ -193,29 +193,23 @@ struct CountingProgram final : Program {
     int& restarts;
 };
 
-// How an answer or its costing ends: whether it was aborted, the titles of its messages (of its
-// entries first) and the focus it left.
-std::string endingOfOutcome(const Json& json) {
+// How an answer or its costing ends: its error; or whether it was aborted, the titles of its
+// messages (of its entries first), the focus it left, and its costing's ending.
+std::string endingOf(const Json& json) {
+    if (json.contains("error")) {
+        return json["error"];
+    }
     std::string ending = json["aborted"] ? "aborted" : "done";
     for (const char* list : {"entry_messages", "messages"}) {
         for (const Json& message : json.value(list, Json::array())) {
             ending += ", " + message["title"].get<std::string>();
         }
     }
-    return json["focus"].is_null() ? ending
-                                   : ending + ", focus " + json["focus"].get<std::string>();
-}
-
-// How an answer ends: its error, or its own ending and its costing's.
-std::string endingOf(const std::string& answer) {
-    const Json json = Json::parse(answer);
-    if (json.contains("error")) {
-        return json["error"];
+    if (!json["focus"].is_null()) {
+        ending += ", focus " + json["focus"].get<std::string>();
     }
-    std::string ending = endingOfOutcome(json);
     if (json.contains("costing")) {
-        ending += json["costing"].is_null() ? "; costing null"
-                                            : "; costing " + endingOfOutcome(json["costing"]);
+        ending += "; costing " + (json["costing"].is_null() ? "null" : endingOf(json["costing"]));
     }
     return ending;
 }
@@ -292,7 +286,7 @@ TEST(Calculate, OneProgramAnswersEachRequestAsAFreshlyLaunchedOne) {
         const Batch answered = batch(line + "\n");
         ASSERT_EQ(answered.out.size(), 1u) << line;
         std::string answer = answered.out.front();
-        EXPECT_EQ(endingOf(answer), c.ending) << line;
+        EXPECT_EQ(endingOf(Json::parse(answer)), c.ending) << line;
         // Failed checks and stopped calculations are answers, not errors.
         EXPECT_EQ(answered.status, c.ending.starts_with("line") ? 2 : 0) << line;
         // Alone, every request is on line 1.

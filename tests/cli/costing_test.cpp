@@ -41,6 +41,7 @@ TEST(CalculateCosting, RatedPairPricedInKuwaitWithEliminators) {
               "The supply air pressure drop has been increased from 117.2865 Pa to 148.9149 Pa to "
               "include eliminators.");
     EXPECT_EQ(costing["focus"], nullptr);
+    EXPECT_TRUE(costing["bins"].is_null()); // a design payback
     // The calculation's own results stay as it left them; "main" shows the eliminators.
     EXPECT_EQ(answer["fields"]["txtAirPDSupply"], "117.3");
     EXPECT_EQ(costing["main"], (Json{{"txtAirPDSupply", "148.9"}, {"txtAirPDExtract", "159.6"}}));
@@ -50,7 +51,6 @@ TEST(CalculateCosting, RatedPairPricedInKuwaitWithEliminators) {
     EXPECT_EQ(fields["txtCasingDepthSupply"], "515");
     EXPECT_EQ(fields["txtTotalRACExWorksPriceSterling"], "2246");
     EXPECT_EQ(fields["txtTotalRACExWorksPriceForeign"], "1123");
-    EXPECT_EQ(fields["txtExchangeRate"], "0.5");
     EXPECT_EQ(fields["txtPayBackCost"], "17");
     EXPECT_EQ(costing["breakdown"].size(), 89u);
     EXPECT_EQ(costing["breakdown"]["txtCarriageCost"], "0.00");
@@ -73,7 +73,8 @@ TEST(CalculateCosting, EntersInTheFixedOrderWhateverTheRequestsOrder) {
 }
 
 // The location is picked after the method whatever the request's order, and the results window
-// answers box by box. Oman's first bin has no hours; its coldest bins heat, its hot ones cool.
+// answers box by box. The bin_payback_session transcript pins the window for the same entries;
+// here each bin's season is named.
 TEST(CalculateCosting, BinPaybackAnswersTheResultsWindow) {
     const Json answer = answerTo(
         R"({"costing": {"fields": {"cmbLocation": "Oman", "optBinPayback": "1",
@@ -84,27 +85,9 @@ TEST(CalculateCosting, BinPaybackAnswersTheResultsWindow) {
     const Json& bins = costing["bins"];
     ASSERT_TRUE(bins.is_object()) << costing.dump();
     EXPECT_EQ(bins.size(), 66u);
-    EXPECT_EQ(bins["txtBinHours(1)"], "0");
-    EXPECT_EQ(bins["txtSavingKWh(1)"], "0");
-    // Bin 2 at 16 C: a fifth of 30250 W for 100 h at 0.1; bin 4 at 24 C cools, worth a third.
-    EXPECT_EQ(bins["txtSavingKWh(2)"], "605");
-    EXPECT_EQ(bins["txtSavingCash(2)"], "61");
-    EXPECT_EQ(bins["txtSavingKWh(4)"], "9952");
     EXPECT_EQ(bins["txtSavingCash(4)"], "332");
-    EXPECT_EQ(bins["lblCoilCost"], "Coil Cost (QR)");
-    EXPECT_EQ(bins["txtPayback"], costing["fields"]["txtPayBackCost"]);
-    EXPECT_EQ(bins["txtCoilCost"], costing["fields"]["txtTotalRACExWorksPriceForeign"]);
     EXPECT_EQ(bins["seasons"], (Json{"Heating", "Heating", "Neither", "Cooling", "Cooling",
                                      "Cooling", "Cooling", "Cooling", "Cooling", "Cooling"}));
-    EXPECT_EQ(costing["settings"]["PaybackCalc/BinLocation"], "10");
-}
-
-TEST(CalculateCosting, DesignPaybackHasNoBins) {
-    const Json answer =
-        answerTo(R"({"costing": {"fields": {"cmbCountry": "Qatar", "txtEnergyCost": "0.1"}}})");
-    ASSERT_TRUE(answer.contains("costing")) << answer.dump();
-    EXPECT_EQ(answer["costing"]["aborted"], false);
-    EXPECT_TRUE(answer["costing"]["bins"].is_null());
 }
 
 TEST(CalculateCosting, EntriesTheScreenRefusesAreErrorLines) {

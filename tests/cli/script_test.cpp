@@ -8,7 +8,6 @@
 namespace rac::cli {
 namespace {
 
-using platform::DialogAnswer;
 using ::testing::StrEq;
 using ::testing::ThrowsMessage;
 
@@ -16,44 +15,22 @@ Script read(const std::string& text) {
     return readScript(Json::parse(text));
 }
 
-TEST(ScriptReading, ReadsEveryAction) {
-    const Script script = read(R"js({"settings": {"PaybackCalc/Country": "7"}, "actions": [
-        {"set": "frmMain.txtDBSupplyOn", "text": "5"},
-        {"type": "frmMain.txtFluidMaxPDSupply", "text": "0.5\r"},
-        {"pick": "frmMain.cmbTubeDiameterSupply", "item": "16mm"},
-        {"pick": "frmMain.cmbGlycolSelect", "index": 1},
-        {"click": "frmBinDataResults.txtSavingKWh(3)"},
-        {"toolbar": "frmMain", "button": 7},
-        {"focus": "frmMain.txtA"}, {"leave": "frmMain.txtA"},
-        {"tick": "frmMain.Timer1", "count": 3}, {"tick": "frmMain.Timer1"},
-        {"answer": {"save": "/tmp/summary.rtf"}}, {"answer": {"print": "/tmp/p.pdf"}},
-        {"answer": "cancel"},
-        {"close": "frmCosting"},
-        {"dump": ["frmMain", "frmAbout"]}, {"dump": []}]})js");
-    EXPECT_EQ(script.settings,
-              (std::vector<std::pair<std::string, std::string>>{{"PaybackCalc/Country", "7"}}));
+// The golden sessions' scripts take every other action and settings: a misread one changes their
+// transcripts.
+TEST(ScriptReading, ReadsTheActionsNoGoldenSessionTakes) {
+    const Script script = read(R"({"actions": [{"pick": "frmMain.cmbGlycolSelect", "index": 1},
+        {"focus": "frmMain.txtA"}, {"tick": "frmMain.Timer1", "count": 3},
+        {"tick": "frmMain.Timer1"}, {"close": "frmCosting"}, {"dump": []}]})");
     const auto& a = script.actions;
-    ASSERT_EQ(a.size(), 16u);
-    EXPECT_EQ(a[0].verb, Verb::Set);
-    EXPECT_EQ(a[0].form, "frmMain");
-    EXPECT_EQ(a[0].control, "txtDBSupplyOn");
-    EXPECT_EQ(a[1].text, "0.5\r");
-    EXPECT_EQ(a[2].text, "16mm");
-    EXPECT_FALSE(a[2].index);
-    EXPECT_EQ(a[3].index, 1);
-    EXPECT_EQ(a[4].form, "frmBinDataResults");
-    EXPECT_EQ(a[4].control, "txtSavingKWh(3)");
-    EXPECT_EQ(a[5].form, "frmMain");
-    EXPECT_EQ(a[5].number, 7);
-    EXPECT_EQ(a[7].verb, Verb::Leave);
-    EXPECT_EQ(a[8].number, 3);
-    EXPECT_EQ(a[9].number, 1);
-    EXPECT_EQ(a[10].answer, DialogAnswer::save("/tmp/summary.rtf"));
-    EXPECT_EQ(a[11].answer, DialogAnswer::print("/tmp/p.pdf"));
-    EXPECT_EQ(a[12].answer, DialogAnswer::cancel());
-    EXPECT_EQ(a[13].form, "frmCosting");
-    EXPECT_EQ(a[14].forms, (std::vector<std::string>{"frmMain", "frmAbout"}));
-    EXPECT_TRUE(a[15].forms.empty());
+    ASSERT_EQ(a.size(), 6u);
+    EXPECT_EQ(a[0].index, 1);
+    EXPECT_EQ(a[1].verb, Verb::Focus);
+    EXPECT_EQ(a[1].control, "txtA");
+    EXPECT_EQ(a[2].number, 3);
+    EXPECT_EQ(a[3].number, 1);
+    EXPECT_EQ(a[4].verb, Verb::Close);
+    EXPECT_EQ(a[4].form, "frmCosting");
+    EXPECT_TRUE(a[5].forms.empty());
 }
 
 TEST(ScriptReading, NamesTheStepAndTheFault) {
@@ -180,7 +157,6 @@ TEST_F(ScriptRunner, AStepTheScreensRefuseEndsTheRunAndSaysWhy) {
         {R"js({"pick": "frmTools.txtBin(3)", "item": "1"})js",
          "step 1: frmTools.txtBin(3): a text box cannot be picked from"},
         {R"({"close": "frmTools"})", "step 1: cannot close frmTools: it refused to close"},
-        {R"({"close": "frmHidden"})", "step 1: cannot close frmHidden: frmHidden is not shown"},
         {R"({"click": "frmHidden.cmdX"})", "step 1: frmHidden: no control named \"cmdX\""},
         {R"({"dump": ["frmNothing"]})", "step 1: the program has no form named \"frmNothing\""},
     };
@@ -190,43 +166,12 @@ TEST_F(ScriptRunner, AStepTheScreensRefuseEndsTheRunAndSaysWhy) {
     }
 }
 
-TEST_F(ScriptRunner, WhileAFormIsShownModalTheOthersRefuseTheUserAndSaySo) {
-    const std::string open = R"({"click": "frmTools.cmdDialog"}, )";
-    const std::vector<std::pair<std::string, std::string>> refused{
-        {R"({"click": "frmMain.cmdCalculate"})",
-         "step 2: cannot click frmMain.cmdCalculate: frmDialog is shown modal"},
-        {R"({"set": "frmMain.txtDBSupplyOn", "text": "5"})",
-         "step 2: cannot type into frmMain.txtDBSupplyOn: frmDialog is shown modal"},
-        {R"({"close": "frmMain"})", "step 2: cannot close frmMain: frmDialog is shown modal"},
-        {R"({"toolbar": "frmTools", "button": 1})",
-         "step 2: cannot press frmTools.Toolbar1(1): frmDialog is shown modal"},
-    };
-    for (const auto& [action, error] : refused) {
-        EXPECT_EQ(run(R"({"actions": [)" + open + action + "]}").value("error", ""), error)
-            << action;
-    }
-    const OrderedJson closed = run(R"({"actions": [)" + open + R"({"click": "frmDialog.cmdClose"},
-        {"click": "frmMain.cmdCalculate"}]})");
-    EXPECT_FALSE(closed.contains("error")) << closed.dump();
-}
-
-TEST_F(ScriptRunner, TextIsSelectedInRichTextBoxesAndDumpsShowTheirContent) {
-    const OrderedJson transcript = run(R"({"actions": [{"click": "frmTools.cmdDialog"},
-        {"select": "frmDialog.rtfDocument", "start": 7, "length": 2},
-        {"dump": ["frmDialog"]},
-        {"select": "frmDialog.rtfDocument", "start": 7, "length": 3}]})");
-    const OrderedJson& dialog = transcript["steps"][2]["dump"]["frmDialog"];
-    EXPECT_EQ(dialog["@state"], "shown modal");
-    EXPECT_EQ(dialog["rtfDocument"], OrderedJson::parse(R"({"text": "Line 1\n°C",
-        "selection": {"start": 7, "length": 2}, "font": {"name": "Arial", "points": 8.25,
-        "bold": true}, "enabled": true, "visible": true, "locked": true, "back": "#FFFFFF",
-        "fore": "#000000"})"));
-    EXPECT_EQ(dialog["chartData"], OrderedJson::parse(R"({"chart": {"title": "Bins",
-        "categories": ["Bin 1"], "series": [{"name": "DB", "values": [-8.0], "axis": 0},
-        {"name": "Hours", "values": [1.0], "axis": 1}], "axes": ["°C", "Hours"]},
-        "visible": true})"));
-    EXPECT_EQ(transcript["error"], "step 4: frmDialog.rtfDocument: characters 7 to 10 are not "
-                                   "within a text of 9 characters");
+// Characters are counted, not bytes: "°" is one.
+TEST_F(ScriptRunner, ASelectionBeyondTheTextIsRefused) {
+    EXPECT_EQ(run(R"({"actions": [{"select": "frmTools.rtfDocument", "start": 7, "length": 2},
+        {"select": "frmTools.rtfDocument", "start": 7, "length": 3}]})")["error"],
+              "step 2: frmTools.rtfDocument: characters 7 to 10 are not within a text of 9 "
+              "characters");
 }
 
 TEST_F(ScriptRunner, TheRefusedStepKeepsItsMessagesAndLaterStepsDoNotRun) {

@@ -3,7 +3,6 @@
 #include "cli/command_line.h"
 #include "foundation/numbers.h"
 #include "mainscreen/calculate_results.h"
-#include "platform/modal_group.h"
 #include "selection/calculate_request.h"
 
 #include <sstream>
@@ -23,16 +22,12 @@ class TestProgram final : public Program {
         : services_(services), log_(log) {
         buildMain();
         buildTools();
-        buildDialog();
-        for (Form* form : {&main_, &tools_, &hidden_, &dialog_}) {
-            modal_.add(*form);
-        }
         main_.show();
         tools_.show();
     }
 
     Form* form(std::string_view name) override {
-        for (Form* form : {&main_, &tools_, &hidden_, &dialog_}) {
+        for (Form* form : {&main_, &tools_, &hidden_}) {
             if (form->name() == name) {
                 return form;
             }
@@ -147,20 +142,7 @@ class TestProgram final : public Program {
             services_.settings.write("PaybackCalc", "Country", tools_.at("txtBin(3)").text());
         });
         tools_.onCloseRequest([](platform::CloseSource) { return platform::CloseReply::Refuse; });
-        tools_.add(ControlKind::CommandButton, "cmdDialog");
-        tools_.on("cmdDialog", Event::Click, [this](Control&) { dialog_.showModal(); });
-    }
-
-    void buildDialog() {
-        Control& document = dialog_.add(ControlKind::RichTextBox, "rtfDocument");
-        document.setText("Line 1\n°C");
-        document.setFont({"Arial", 8.25, true});
-        document.setLocked(true);
-        dialog_.add(ControlKind::Chart, "chartData")
-            .setChart(
-                {"Bins", {"Bin 1"}, {{"DB", {-8.0}, 0}, {"Hours", {1.0}, 1}}, {"°C", "Hours"}});
-        dialog_.add(ControlKind::CommandButton, "cmdClose");
-        dialog_.on("cmdClose", Event::Click, [this](Control&) { dialog_.unload(); });
+        tools_.add(ControlKind::RichTextBox, "rtfDocument").setText("Line 1\n°C");
     }
 
     platform::Services services_;
@@ -168,8 +150,6 @@ class TestProgram final : public Program {
     Form main_{"frmMain", "Main"};
     Form tools_{"frmTools", "Tools"};
     Form hidden_{"frmHidden", "Hidden"};
-    Form dialog_{"frmDialog", "Dialog"};
-    platform::ModalGroup modal_; // after the forms: it stops observing them first
     int ticks_ = 0;
 };
 

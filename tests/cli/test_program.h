@@ -18,9 +18,8 @@ namespace rac::cli::testing_support {
 //
 // frmTools (shown): Timer1 that stops after 3 ticks, Toolbar1(1) (shows a message) and
 // Toolbar1(2) (disabled), StatusBar1(1), txtBin(3), cmdSave (asks for a file and shows the answer
-// in lblSaved), cmdRemember (stores txtBin(3) as PaybackCalc/Country); it refuses to be closed.
-// frmHidden is never loaded. frmTools.cmdDialog shows frmDialog modal: a read-only rich-text box
-// rtfDocument ("Line 1\n°C", Arial 8.25 bold), a chart chartData, and cmdClose, which unloads it.
+// in lblSaved), cmdRemember (stores txtBin(3) as PaybackCalc/Country), a rich-text box
+// rtfDocument ("Line 1\n°C"); it refuses to be closed. frmHidden is never loaded.
 //
 // The log records "Event control text" for frmMain's entries and Calculate.
 Launcher testLauncher(std::vector<std::string>& log);

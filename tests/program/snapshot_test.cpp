@@ -26,9 +26,12 @@ class Snapshot : public MainScreen {
         fresh.start();
     }
 
-    // A costing with the password remembered, the breakdown shown and the eliminators' pressure
-    // drop written to the main screen.
-    void costSession() {
+    // A session that reaches every part of the program: both modes and all targets, every
+    // coil rule, calculations that complete and that fail, a costing, the schematic timer, a
+    // field left holding the focus, the About box.
+    void varySession() {
+        // A costing with the password remembered, the breakdown shown and the eliminators'
+        // pressure drop written to the main screen.
         calculate();
         ASSERT_TRUE(user::click(main, "cmdCosting"));
         auto& costing = app.form<costing::FrmCosting>();
@@ -41,13 +44,6 @@ class Snapshot : public MainScreen {
         ASSERT_TRUE(user::click(costing, "cmdCalculateCost"));
         ASSERT_TRUE(user::click(costing, "cmdCostingBreakdown"));
         ASSERT_TRUE(user::click(costing, "cmdclose"));
-    }
-
-    // A session that reaches every part of the program: both modes and all targets, every
-    // coil rule, calculations that complete and that fail, a costing, the schematic timer, a
-    // field left holding the focus, the About box.
-    void varySession() {
-        costSession();
         choose("mnuRating");
         pick("cmbTubeDiameterExtract", "16mm");
         pick("cmbCircuitTypeSelectSupply", "Number");
@@ -74,26 +70,26 @@ class Snapshot : public MainScreen {
     Application fresh{freshServices.services()};
 };
 
-// Each form, and a window bound to it that copies only what it is told of, shows what a fresh
-// start shows.
-TEST_F(Snapshot, EveryFormAndItsWindowAreBackAsAFreshStartLeavesThem) {
+// After any session each form, and a window bound to it that copies only what it is told of, shows
+// what a fresh start shows; after one the user ended, a session goes on as on a fresh start.
+TEST_F(Snapshot, RestoringGoesBackToAFreshStart) {
     std::vector<std::unique_ptr<FormMirror>> windows;
     for (platform::Form* form : app.forms()) {
         windows.push_back(std::make_unique<FormMirror>(*form));
     }
+    const auto sameAsFresh = [&] {
+        const auto forms = app.forms();
+        const auto freshForms = fresh.forms();
+        ASSERT_EQ(forms.size(), freshForms.size());
+        for (std::size_t i = 0; i < forms.size(); ++i) {
+            EXPECT_TRUE(sameView(FormView(*forms[i]), FormView(*freshForms[i])));
+            EXPECT_TRUE(sameView(windows[i]->view(), FormView(*freshForms[i])));
+        }
+    };
     varySession();
     app.restoreSnapshot();
-    EXPECT_FALSE(app.exited());
-    const auto forms = app.forms();
-    const auto freshForms = fresh.forms();
-    ASSERT_EQ(forms.size(), freshForms.size());
-    for (std::size_t i = 0; i < forms.size(); ++i) {
-        EXPECT_TRUE(sameView(FormView(*forms[i]), FormView(*freshForms[i])));
-        EXPECT_TRUE(sameView(windows[i]->view(), FormView(*freshForms[i])));
-    }
-}
+    sameAsFresh();
 
-TEST_F(Snapshot, ASessionAfterRestoringGoesAsOnAFreshStart) {
     const auto session = [](Application& program) {
         FrmMain& screen = program.form<FrmMain>();
         ASSERT_TRUE(user::click(screen, "mnuRating"));
@@ -109,6 +105,7 @@ TEST_F(Snapshot, ASessionAfterRestoringGoesAsOnAFreshStart) {
         ASSERT_TRUE(user::click(screen, "mnuSelection"));
         ASSERT_TRUE(user::click(screen, "cmdCalculate"));
     };
+    // Once more, ended by the user.
     varySession();
     ASSERT_TRUE(user::click(main, "mnuExit"));
     ASSERT_TRUE(app.exited());
@@ -118,9 +115,7 @@ TEST_F(Snapshot, ASessionAfterRestoringGoesAsOnAFreshStart) {
     session(app);
     session(fresh);
     EXPECT_EQ(services.messages.shown(), freshServices.messages.shown());
-    for (std::size_t i = 0; i < app.forms().size(); ++i) {
-        EXPECT_TRUE(sameView(FormView(*app.forms()[i]), FormView(*fresh.forms()[i])));
-    }
+    sameAsFresh();
 }
 
 TEST(ApplicationSnapshot, CannotBeRestoredBeforeItIsTaken) {
