@@ -73,7 +73,6 @@ TEST(CalcFluidProperties, GlycolRefusedOutsideItsViscosityRange) {
     const Row rows[] = {
         {"EGS at 25 C", "EGS", 30, 25, false},
         {"EGS at 25.01 C", "EGS", 30, 25.01, true},
-        {"PGS at -10.01 C", "PGS", 40, -10.01, true},
         {"PGS 0.5 % at 60 C", "PGS", 0.5f, 60, true},
         {"water (EGS 0 %) at 60 C", "EGS", 0, 60, false},
         {"water (PGS 0 %) at 60 C", "PGS", 0, 60, false},
