@@ -22,7 +22,8 @@ void withFins(RunAroundData& data, const std::string& mode, float finDensity) {
 
 // The start-up request (0 to 10 C against 20 C, 2.5 m3/s each side, water) worked by hand: both
 // coils need 0.7519 and get it at 8 rows and 10 FPI, where 6 and 8 FPI give 0.7305 and 0.7461
-// (supply); the loop is 6.7 to 13.3 C at 1.094 l/s.
+// (supply); the loop is 6.7 to 13.3 C at 1.094 l/s. The rows, fins, circuits, coil codes and
+// connection sizes are shown whole in the startup_calculate transcript.
 TEST(SelectRunAround, StartupSelectionWorkedByHand) {
     EngineRun run(StartupRequest(), Action::Select);
     EXPECT_FALSE(run.ctx.CalcAbort);
@@ -41,11 +42,6 @@ TEST(SelectRunAround, StartupSelectionWorkedByHand) {
                         {"extract, air on at 20 C", d.Extract, 217.93225, 249.56065}};
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(row.coil.NumberRows, 8);
-        EXPECT_EQ(row.coil.SelectedFinDensity, 10.0F);
-        EXPECT_EQ(row.coil.SelectedCircuitType, "H");
-        EXPECT_EQ(row.coil.CoilCode, "12WH10.8-26Tx1000");
-        EXPECT_EQ(row.coil.ConnectionSize, "1¼ inch");
         expectNear(row.coil.ActualFluidPD, 31.72196, 1e-5);
         expectNear(row.coil.AirPD, row.airPD, 1e-5);
         expectNear(row.coil.TotalAirPD, row.totalAirPD, 1e-5);
@@ -135,11 +131,10 @@ TEST(SelectRunAround, FinThicknessNoticeForThinAluminiumAtSixOrFewer) {
     request.Supply.FinMatType = request.Extract.FinMatType = "Aluminium 0.15 rippled";
     EngineRun six(request, Action::Select);
     EXPECT_FALSE(six.ctx.CalcAbort);
-    ASSERT_EQ(six.sink.shown().size(), 2u);
-    EXPECT_EQ(six.sink.shown()[0].title, "Fin Thickness Adjusted - Supply Coil.");
+    ASSERT_EQ(six.titles(), (std::vector<std::string>{"Fin Thickness Adjusted - Supply Coil.",
+                                                      "Fin Thickness Adjusted - Extract Coil"}));
     EXPECT_EQ(six.sink.shown()[0].text, "The supply coil fin thickness has been increased to "
                                         "0.25mm to accommodate the selected fin spacing.");
-    EXPECT_EQ(six.sink.shown()[1].title, "Fin Thickness Adjusted - Extract Coil");
 
     withFins(request, "Fixed", 7);
     EngineRun seven(request, Action::Select);

@@ -38,7 +38,8 @@ CurrentCoil coil12mm(std::string finType, float finDensity) {
 }
 
 // Re = 3041.29 and Pr = 0.703618 in every row; the constant C (in the name) scales the rest. The
-// 12mm louvre at 10 FPI is the rated coil's below, as is air the smaller capacity rate.
+// 12mm louvre at 10 FPI is the rated coil's below, as is air the smaller capacity rate. The
+// constant goes by the fin's pattern, whatever its material.
 TEST(AirSideCoefficient, ConstantFollowsTubeFinAndFixedPlainTubeRules) {
     struct Row {
         const char *name, *tube, *fin, *mode;
@@ -48,12 +49,6 @@ TEST(AirSideCoefficient, ConstantFollowsTubeFinAndFixedPlainTubeRules) {
     const Row rows[] = {
         {"12mm rippled: 0.47", "12mm", "Aluminium 0.15 rippled", "Optimise", 10, 29.3589001,
          0.0162805077},
-        {"12mm copper rippled: 0.47", "12mm", "Copper 0.25 rippled", "Maximum", 8, 29.3589001,
-         0.0162805077},
-        {"12mm vinyl rippled: 0.47", "12mm", "Aluminium vinyl coated 0.15 rippled", "Fixed", 8,
-         29.3589001, 0.0162805077},
-        {"12mm vinyl louvre: 0.83", "12mm", "Aluminium vinyl coated 0.15 louvre", "Fixed", 8,
-         51.8465691, 0.00921908207},
         {"12mm fixed 0 FPI overrides louvre: 0.39", "12mm", "Aluminium 0.15 louvre", "Fixed", 0,
          24.3616409, 0.0196200963},
         {"12mm fixed 0 FPI overrides rippled: 0.39", "12mm", "Copper 0.15 rippled", "Fixed", 0,
@@ -87,6 +82,7 @@ TEST(AirSideCoefficient, ConstantFollowsTubeFinAndFixedPlainTubeRules) {
     }
 }
 
+// A few rows of the resistance table, then the plain tube and thin fin rules.
 TEST(FinResistance, ByTubeAndFinWithPlainTubeThenThinFinOrder) {
     struct Row {
         const char *name, *tube, *fin;
@@ -96,16 +92,8 @@ TEST(FinResistance, ByTubeAndFinWithPlainTubeThenThinFinOrder) {
     const Row rows[] = {
         {"12mm aluminium 0.15 rippled", "12mm", "Aluminium 0.15 rippled", 8, 0.0077},
         {"12mm aluminium 0.15 louvre at 7 FPI", "12mm", "Aluminium 0.15 louvre", 7, 0.0077},
-        {"12mm aluminium 0.25 louvre", "12mm", "Aluminium 0.25 louvre", 10, 0.0048},
-        {"12mm aluminium 0.4 rippled", "12mm", "Aluminium 0.4 rippled", 10, 0.0032},
-        {"12mm vinyl louvre", "12mm", "Aluminium vinyl coated 0.15 louvre", 10, 0.0077},
         {"12mm copper 0.15 louvre", "12mm", "Copper 0.15 louvre", 10, 0.005},
-        {"12mm copper 0.25 louvre", "12mm", "Copper 0.25 louvre", 10, 0.0031},
         {"16mm aluminium 0.15 rippled", "16mm", "Aluminium 0.15 rippled", 10, 0.0062},
-        {"16mm aluminium 0.25 rippled", "16mm", "Aluminium 0.25 rippled", 10, 0.0039},
-        {"16mm vinyl rippled", "16mm", "Aluminium vinyl coated 0.15 rippled", 10, 0.0062},
-        {"16mm copper 0.15 rippled", "16mm", "Copper 0.15 rippled", 10, 0.004},
-        {"16mm copper 0.25 rippled", "16mm", "Copper 0.25 rippled", 10, 0.0025},
         {"thin rippled at 6 FPI is rated 0.25 mm", "12mm", "Aluminium 0.15 rippled", 6, 0.0048},
         {"thin louvre at 4 FPI is rated 0.25 mm", "12mm", "Aluminium 0.15 louvre", 4, 0.0048},
         {"16mm thin rippled at 6 FPI", "16mm", "Aluminium 0.15 rippled", 6, 0.0039},
@@ -157,7 +145,6 @@ TEST(TubeSideCoefficient, NusseltBlendIsContinuousAtBothEnds) {
         double reynolds, nusselt, resistance;
     };
     const Row rows[] = {
-        {"laminar", 1000, 4.36, 0.0764525994},
         {"just below 2100", 2099.5, 4.36, 0.0764525994},
         {"2100 starts the blend at the laminar value", 2100, 4.36, 0.0764525994},
         {"just above 2100", 2100.5, 4.3641019, 0.076380737},

@@ -12,10 +12,10 @@ struct AirRow {
     double prandtl;
 };
 
+// 20 C is pinned tighter by the air-side coefficient tests of the coil.
 TEST(AirProperties, ReferenceTable) {
     const AirRow rows[] = {{-10, 1.6602e-5, 0.023353, 0.7109},
                            {0, 1.7109e-5, 0.024154, 0.7084},
-                           {20, 1.8106e-5, 0.025733, 0.7036},
                            {40, 1.9081e-5, 0.027286, 0.6993}};
     for (const AirRow& row : rows) {
         const double mu = AirViscosity(row.temperature);
