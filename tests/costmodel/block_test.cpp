@@ -80,15 +80,18 @@ TEST(SetFinCountAndThickness, ThicknessByFinTypeAndDensity) {
     }
 }
 
+// ETAM costs at least 50 even with no fin surface.
 TEST(CostCoilBlock, CoilWithoutFinsHasNoFinWeightOrCostAndTenMinutesOfFinLabour) {
     CoilCosting coil = SupplyCoil();
     coil.FinDensity = 0;
+    coil.ETAM = 1;
     const CoilCosting c = Costed(coil);
     EXPECT_EQ(c.FinCount, 0);
     EXPECT_EQ(c.FinWeight, 0);
     EXPECT_EQ(c.FinsMaterial, 0);
     EXPECT_EQ(c.FinsLabour, 1); // 10 minutes at 6 per hour
     test::expectNear(c.LabourCost, 54.42, 2e-6);
+    test::expectNear(c.ETAMMaterial, 50, 2e-6);
 }
 
 // Aluminium and pre-tinned copper are priced in the end-to-end costings.
