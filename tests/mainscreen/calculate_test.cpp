@@ -32,8 +32,12 @@ class Calculate : public MainScreen {
 };
 
 // The values the start-up request shows are in the startup_calculate transcript; here the
-// toolbar's button gives the same calculation.
+// toolbar's button gives the same calculation. The start-up screen's lists, texts, styles, menus,
+// tool tips and status bar are in the transcripts' dumps, the window's title on the desktop; a
+// dump carries neither a frame's tool tip nor a menu's container.
 TEST_F(Calculate, ToolbarButtonCalculatesOnce) {
+    EXPECT_EQ(control("Frame3").toolTip(), "Not available on current version of software");
+    EXPECT_EQ(control("mnuSelection").container()->name(), "mnuSelectionRating");
     ASSERT_TRUE(platform::user::pressToolbarButton(main, layout::kToolCalculate));
     EXPECT_TRUE(services.messages.shown().empty());
     EXPECT_EQ(services.events.count(), 1);
