@@ -1,5 +1,6 @@
 #include "platform/form.h"
 #include "platform/platform_error.h"
+#include "platform/screen_dump.h"
 #include "platform/user_actions.h"
 
 #include <gmock/gmock.h>
@@ -70,6 +71,7 @@ TEST(FormMenus, DisabledParentMakesItsEntriesUnreachable) {
 
 TEST(FormLifeCycle, LoadRunsOnceShowLoadsFirstAndTheFormTakesClicksOnlyWhileShown) {
     Form form("frmCosting", "RAC Costing");
+    Control& label = form.add(ControlKind::Label, "lblTitle");
     std::vector<std::string> seen;
     form.onLoad(
         [&] { seen.push_back("load in state " + std::to_string(static_cast<int>(form.state()))); });
@@ -82,8 +84,10 @@ TEST(FormLifeCycle, LoadRunsOnceShowLoadsFirstAndTheFormTakesClicksOnlyWhileShow
     EXPECT_TRUE(user::clickForm(form));
     EXPECT_EQ(seen, (std::vector<std::string>{"load in state 1", "click"})); // loaded, not shown
     EXPECT_EQ(form.state(), FormState::ShownModal);
+    label.setCaption("changed");
     form.unload();
-    form.hide(); // loads again, hidden
+    form.hide();                           // loads again, hidden
+    EXPECT_EQ(label.caption(), "changed"); // without a design state the controls are kept
     EXPECT_EQ(seen.size(), 3u);
     EXPECT_EQ(form.state(), FormState::Hidden);
 }
@@ -108,6 +112,21 @@ TEST(FormLifeCycle, CloseRequestsNameTheirSourceAndDoNotRecurse) {
     EXPECT_EQ(form.state(), FormState::NotLoaded);
     EXPECT_EQ(form.focus(), nullptr);
     EXPECT_FALSE(user::close(form)); // nothing left to close
+}
+
+// Every kind's fields, their order and values, colours as "#RRGGBB" and the shown, modal and
+// hidden states are in the dumps of the transcripts (tests/cli/data), compared as text; what
+// no transcript dumps is checked here.
+TEST(ScreenDump, AnUnloadedFormAndLookUpsOfWhatIsNotThere) {
+    Form form{"frmMain"};
+    form.add(ControlKind::TextBox, "txtDuty").setText("12.5");
+    const FormDump dump = dumpForm(form);
+    EXPECT_EQ(dump.name, "frmMain");
+    EXPECT_EQ(dump.state, "not loaded");
+    EXPECT_EQ(dump.control("nothing"), nullptr);
+    ASSERT_NE(dump.control("txtDuty"), nullptr);
+    EXPECT_EQ(*dump.control("txtDuty")->field("text"), DumpValue(std::string("12.5")));
+    EXPECT_EQ(dump.control("txtDuty")->field("items"), nullptr);
 }
 
 } // namespace

@@ -65,16 +65,6 @@ TEST_F(DesignState, ACloseOrAHideThatHidesKeepsTheState) {
     EXPECT_THROW(form.keepDesignState(), PlatformError) << "only before the first load";
 }
 
-TEST(DesignStateless, AFormWithoutADesignStateKeepsItsControlsOverAnUnload) {
-    Form form("frmAbout");
-    form.add(ControlKind::Label, "lblTitle").setCaption("made");
-    form.show();
-    form.at("lblTitle").setCaption("changed");
-    form.unload();
-    form.show();
-    EXPECT_EQ(form.at("lblTitle").caption(), "changed");
-}
-
 // Three forms of one program, each with a button that counts its clicks.
 class Modality : public ::testing::Test {
   protected:
