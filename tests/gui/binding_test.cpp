@@ -1,4 +1,5 @@
 // The binding between a toy form and real widgets, both ways, rich text and charts among them.
+#include "desktop_fixture.h"
 #include "gui/chart_view.h"
 #include "gui/form_binding.h"
 #include "gui/form_widgets.h"
@@ -26,7 +27,6 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QValueAxis>
-#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -275,10 +275,7 @@ TEST_F(ToyScreen, ClosingByPersonProgramAndWindowSystem) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(form.shown());
 
-    QCloseEvent byPerson; // what the close box sends
-    QSpontaneKeyEvent::setSpontaneous(&byPerson);
-    QApplication::instance()->notify(window.get(), &byPerson); // sendEvent would clear it
-    EXPECT_TRUE(byPerson.isAccepted());
+    EXPECT_TRUE(testing_support::closeByTheCloseBox(*window));
     EXPECT_FALSE(form.loaded());
     EXPECT_FALSE(window->isVisible());
 

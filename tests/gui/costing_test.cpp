@@ -1,11 +1,11 @@
 // The costing windows as a person uses them: opened from the main window after a Calculate,
 // lists picked with the mouse on their popup items, boxes ticked and typed into, buttons pressed,
-// and the bin payback's windows opened from them.
+// and the summary and the bin payback's windows opened from them.
+#include "desktop_fixture.h"
 #include "gui/chart_view.h"
 #include "gui/costing_window.h"
 #include "gui/desktop.h"
 #include "gui/form_binding.h"
-#include "list_popup.h"
 
 #include <QAction>
 #include <QApplication>
@@ -18,11 +18,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 
 namespace rac::gui {
 namespace {
+
+using testing_support::click;
+using testing_support::in;
 
 // A person picks from a list with the mouse on the popup's item, or by typing the start of the
 // item into the list.
@@ -84,12 +88,6 @@ class CostingWindows : public ::testing::Test {
         QApplication::setActiveWindow(costing);
     }
 
-    template <typename Widget> Widget* in(QWidget* window, const char* name) {
-        auto* found = window->findChild<Widget*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
     QString text(const char* name) { return in<QLineEdit>(costing, name)->text(); }
     // A window the program shows, once it is up.
     QWidget* shownWindow(const char* form) {
@@ -99,9 +97,6 @@ class CostingWindows : public ::testing::Test {
             EXPECT_TRUE(QTest::qWaitFor([window] { return window->isVisible(); })) << form;
         }
         return window;
-    }
-    void click(QWidget* window, const char* button) {
-        QTest::mouseClick(in<QPushButton>(window, button), Qt::LeftButton);
     }
     // The password window, opened from the costing screen's Additional Information.
     QWidget* openPassword() {
@@ -159,6 +154,16 @@ TEST_P(PickedCosting, PricedAfterACalculate) {
     // The prices are the costing's own tests; the saving shows the typed entries reached it.
     EXPECT_EQ(text("txtAnnualEnergyCostSaving"), "756"); // 30.25 kW, 2500 h, 0.01 KWD a kWh
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // Print opens the summary modal over the costing, the picked casing in it.
+    click(costing, "cmdPrint");
+    QWidget* summary = shownWindow("frmSummary");
+    ASSERT_NE(summary, nullptr);
+    EXPECT_EQ(summary->windowModality(), Qt::ApplicationModal);
+    EXPECT_TRUE(in<QTextEdit>(summary, "RichTextBox1")->toPlainText().contains("Coverbox"));
+    click(summary, "cmdclose");
+    EXPECT_TRUE(QTest::qWaitFor([summary] { return !summary->isVisible(); }));
+    EXPECT_TRUE(costing->isVisible());
 
     // Closing gives the main window back.
     click(costing, "cmdclose");

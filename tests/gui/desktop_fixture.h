@@ -8,11 +8,30 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QtTest/qtestspontaneevent.h>
 #include <gtest/gtest.h>
 #include <string>
 
 namespace rac::gui::testing_support {
+
+// A window's child, which the test expects to be there.
+template <typename Widget> Widget* in(QWidget* window, const char* name) {
+    auto* found = window->findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+inline void click(QWidget* window, const char* button) {
+    QTest::mouseClick(in<QPushButton>(window, button), Qt::LeftButton);
+}
+// What the close box sends: a close asked for by the person, not by code. True when accepted.
+inline bool closeByTheCloseBox(QWidget& window) {
+    QCloseEvent byPerson;
+    QSpontaneKeyEvent::setSpontaneous(&byPerson);
+    QApplication::instance()->notify(&window, &byPerson); // sendEvent would clear it
+    return byPerson.isAccepted();
+}
 
 class DesktopStart : public ::testing::Test {
   protected:
@@ -22,9 +41,7 @@ class DesktopStart : public ::testing::Test {
         return *window;
     }
     template <typename Widget> Widget& widget(const char* name) {
-        auto* found = main().findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return *found;
+        return *in<Widget>(&main(), name);
     }
     platform::Form& form() { return *desktop.application().form("frmMain"); }
     // What the screen itself holds, whatever the widget shows.

@@ -126,7 +126,7 @@ TEST_F(MainWindowInput, UnavailableFieldsLookDisabledAndTakeNoKeys) {
 
 // Lists picked with the mouse from their popup: the pick reaches the screen's rules and the
 // calculation.
-TEST_F(MainWindowInput, MousePickedTubeDiameterRunsTheTubeRuleAndTheCalculation) {
+TEST_F(MainWindowInput, MousePickedTubeDiameterAndFinsRunTheirRulesAndTheCalculation) {
     openMain();
     auto& tube = widget<QComboBox>("cmbTubeDiameterSupply");
     ASSERT_TRUE(pickWithMouse(tube, "16mm"));
@@ -135,25 +135,19 @@ TEST_F(MainWindowInput, MousePickedTubeDiameterRunsTheTubeRuleAndTheCalculation)
     EXPECT_EQ(text("txtFinnedHeightSupply"), "1056");
     EXPECT_EQ(text("cmbFinMatTypeSupply"), "Aluminium 0.15 rippled");
 
-    QTest::mouseClick(&widget<QPushButton>("cmdCalculate"), Qt::LeftButton);
-    EXPECT_TRUE(text("txtCoilCodeSupply").starts_with("16W")) << text("txtCoilCodeSupply");
-}
-
-TEST_F(MainWindowInput, MousePickedFinDensityModeFinTypeAndFinDensityReachTheirRules) {
-    openMain();
     ASSERT_TRUE(pickWithMouse(widget<QComboBox>("cmbFinDensitySelectExtract"), "Fixed"));
     auto& density = widget<QComboBox>("cmbFinDensityExtract");
     EXPECT_EQ(model("cmbFinDensitySelectExtract"), "Fixed");
     EXPECT_EQ(density.count(), 11); // 4 to 14
-
     ASSERT_TRUE(pickWithMouse(widget<QComboBox>("cmbFinMatTypeExtract"),
                               "Aluminium vinyl coated 0.15 louvre"));
     EXPECT_EQ(model("cmbFinMatTypeExtract"), "Aluminium vinyl coated 0.15 louvre");
     EXPECT_EQ(density.count(), 7); // vinyl-coated fins: 8 to 14
-
     ASSERT_TRUE(pickWithMouse(density, "12"));
     EXPECT_EQ(model("cmbFinDensityExtract"), "12");
+
     QTest::mouseClick(&widget<QPushButton>("cmdCalculate"), Qt::LeftButton);
+    EXPECT_TRUE(text("txtCoilCodeSupply").starts_with("16W")) << text("txtCoilCodeSupply");
     EXPECT_EQ(text("cmbFinDensityExtract"), "12");
     EXPECT_EQ(text("txtCoilCodeExtract"), "12WH12.8-26Tx1000");
 }

@@ -43,11 +43,6 @@ class SelectionFilesOnTheDesktop : public DesktopStart {
         QApplication::setActiveWindow(&main());
         QTest::keyClick(&main(), key, Qt::ControlModifier);
     }
-    void closeByTheCloseBox() {
-        QCloseEvent byPerson;
-        QSpontaneKeyEvent::setSpontaneous(&byPerson);
-        QApplication::instance()->notify(&main(), &byPerson);
-    }
     const QString& lastMessage() const { return dialogs.messages.back().text; }
     static bool has(const std::vector<std::pair<std::string, std::string>>& entries,
                     const char* entry, const char* text) {
@@ -93,7 +88,7 @@ TEST_F(SelectionFilesOnTheDesktop, OpensTheFileGivenOnTheCommandLine) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(SelectionFilesOnTheDesktop, NewAsksFirstAndCancelKeepsTheEntries) {
+TEST_F(SelectionFilesOnTheDesktop, NewExitAndTheCloseBoxAskFirstAndCancelKeepsTheEntries) {
     openMain();
     retype("txtDBSupplyOn", "5");
     EXPECT_TRUE(main().isWindowModified());
@@ -102,18 +97,32 @@ TEST_F(SelectionFilesOnTheDesktop, NewAsksFirstAndCancelKeepsTheEntries) {
     dialogs.answerWith(QMessageBox::Cancel);
     pressOnMain(Qt::Key_N);
     EXPECT_EQ(lastMessage(), "Do you want to save the changes to Untitled?");
+    dialogs.answerWith(QMessageBox::Cancel);
+    main().findChild<QAction*>("mnuExit")->trigger();
+    dialogs.answerWith(QMessageBox::Cancel);
+    closeByTheCloseBox(main());
+    EXPECT_FALSE(desktop.application().exited());
+    EXPECT_TRUE(main().isVisible());
+    ASSERT_EQ(dialogs.messages.size(), 3U);
+    EXPECT_EQ(lastMessage(), "Do you want to save the changes to Untitled?");
     EXPECT_EQ(text("txtDBSupplyOn"), "5");
     EXPECT_TRUE(main().isWindowModified());
 
     dialogs.answerWith(QMessageBox::Discard);
     pressOnMain(Qt::Key_N);
-    EXPECT_EQ(dialogs.messages.size(), 2U);
+    EXPECT_EQ(dialogs.messages.size(), 4U);
     EXPECT_EQ(text("txtDBSupplyOn"), "0");
     EXPECT_FALSE(main().isWindowModified());
     EXPECT_EQ(main().windowTitle(), "ZYL RAC Version 1.1");
     // Calculate writes results, not entries: nothing to save.
     QTest::mouseClick(&widget<QPushButton>("cmdCalculate"), Qt::LeftButton);
     EXPECT_FALSE(main().isWindowModified());
+
+    QApplication::setActiveWindow(&main()); // the message box has closed
+    retype("txtDBSupplyOn", "5");
+    dialogs.answerWith(QMessageBox::Discard);
+    closeByTheCloseBox(main());
+    EXPECT_TRUE(desktop.application().exited());
 }
 
 TEST_F(SelectionFilesOnTheDesktop, OpenAsksFirstAndSaveWritesTheChangesBeforeOpening) {
@@ -136,22 +145,6 @@ TEST_F(SelectionFilesOnTheDesktop, OpenAsksFirstAndSaveWritesTheChangesBeforeOpe
     EXPECT_EQ(saved.mode, selection::Mode::Selection);
     EXPECT_TRUE(has(saved.fields, "txtDBSupplyOn", "5"));
     EXPECT_EQ(desktop.files().recentFiles().mid(0, 2), QStringList({other, path("mine.rac")}));
-}
-
-TEST_F(SelectionFilesOnTheDesktop, ExitAndTheCloseBoxAskFirst) {
-    openMain();
-    retype("txtDBSupplyOn", "5");
-    dialogs.answerWith(QMessageBox::Cancel);
-    main().findChild<QAction*>("mnuExit")->trigger();
-    dialogs.answerWith(QMessageBox::Cancel);
-    closeByTheCloseBox();
-    EXPECT_FALSE(desktop.application().exited());
-    EXPECT_TRUE(main().isVisible());
-    ASSERT_EQ(dialogs.messages.size(), 2U);
-    EXPECT_EQ(lastMessage(), "Do you want to save the changes to Untitled?");
-    dialogs.answerWith(QMessageBox::Discard);
-    closeByTheCloseBox();
-    EXPECT_TRUE(desktop.application().exited());
 }
 
 // A file dropped on the main window opens with its costing; Ctrl+S on the costing window saves

@@ -2,6 +2,7 @@
 // Calculate, commented, saved, exported, printed, closed and opened again.
 #include "cli/application_program.h"
 #include "cli/script_runner.h"
+#include "desktop_fixture.h"
 #include "dialog_driver.h"
 #include "file_contents.h"
 #include "gui/desktop.h"
@@ -39,20 +40,12 @@ class SummaryOnTheDesktop : public ::testing::Test {
   protected:
     SummaryOnTheDesktop() {
         desktop.start();
-        QApplication::setActiveWindow(&main());
+        QApplication::setActiveWindow(main());
     }
 
-    QWidget& main() { return *desktop.window("frmMain"); }
+    QWidget* main() { return desktop.window("frmMain"); }
     QWidget* summary() { return desktop.window("frmSummary"); }
-    template <typename Widget> Widget* in(QWidget& window, const char* name) {
-        auto* found = window.findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-    void click(QWidget& window, const char* button) {
-        QTest::mouseClick(in<QPushButton>(window, button), Qt::LeftButton);
-    }
-    QString document() { return in<QTextEdit>(*summary(), "RichTextBox1")->toPlainText(); }
+    QString document() { return in<QTextEdit>(summary(), "RichTextBox1")->toPlainText(); }
 
     // After a Calculate, the Print button opens the summary.
     void openSummary() {
@@ -67,33 +60,19 @@ class SummaryOnTheDesktop : public ::testing::Test {
     QTemporaryDir folder;
 };
 
-TEST_F(SummaryOnTheDesktop, OpensModalFromThePrintButtonAndKeepsTheMainWindowWaiting) {
+TEST_F(SummaryOnTheDesktop, OpensModalIsCommentedSavedExportedAndFreshOnTheNextOpening) {
     openSummary();
     EXPECT_EQ(summary()->windowTitle(), " Coil Selection / Rating Summary");
     EXPECT_EQ(summary()->windowModality(), Qt::ApplicationModal);
     EXPECT_TRUE(desktop.binding("frmSummary")->unbound().empty());
     // The document's lines are the summary's own tests and the transcripts'.
     EXPECT_TRUE(document().startsWith("ZYL RAC SELECTION/RATING SUMMARY\nVersion Number:"));
-
-    // The program blanks the results behind the summary; a click on Calculate does not bring
-    // them back while the summary is open.
-    desktop.application().form("frmMain")->at("txtDBSupplyOff").setText("12");
-    click(main(), "cmdCalculate");
-    EXPECT_EQ(in<QLineEdit>(main(), "txtEffectiveness")->text(), "");
-    click(*summary(), "cmdclose");
-    QTRY_VERIFY(!summary()->isVisible());
-    click(main(), "cmdCalculate");
-    EXPECT_EQ(in<QLineEdit>(main(), "txtEffectiveness")->text(), "60");
-}
-
-TEST_F(SummaryOnTheDesktop, CommentSaveAndExportThenAFreshDocumentOnTheNextOpening) {
-    openSummary();
-    QLineEdit* comment = in<QLineEdit>(*summary(), "txtComment");
+    QLineEdit* comment = in<QLineEdit>(summary(), "txtComment");
     QTest::mouseClick(comment, Qt::LeftButton);
     QTest::keyClicks(comment, QString::fromUtf8("Fan ½ inch {BSP} at 20 °C"));
     const QString built = document();
-    click(*summary(), "cmdAddComment");
-    click(*summary(), "cmdAddComment");
+    click(summary(), "cmdAddComment");
+    click(summary(), "cmdAddComment");
     const QString line = QString::fromUtf8("\nFan ½ inch {BSP} at 20 °C");
     EXPECT_EQ(document(), built + line + line);
     // The messages and the file dialogs' titles and filters are the summary's own tests and the
@@ -102,14 +81,14 @@ TEST_F(SummaryOnTheDesktop, CommentSaveAndExportThenAFreshDocumentOnTheNextOpeni
 
     // Saved under a name typed without its extension.
     dialogs.typeFileName(folder.filePath("desktop"));
-    click(*summary(), "Command1");
+    click(summary(), "Command1");
     const QByteArray saved = contentsOf(folder.filePath("desktop.rtf"));
     EXPECT_TRUE(saved.startsWith("{\\rtf1"));
     saveThroughRacCli(fromQt(comment->text()), fromQt(folder.filePath("cli.rtf")));
     EXPECT_EQ(saved, contentsOf(folder.filePath("cli.rtf"))) << "the same file as rac-cli's";
 
     dialogs.typeFileName(folder.filePath("datasheet"));
-    click(*summary(), "cmdExportPDF");
+    click(summary(), "cmdExportPDF");
     // Headers and page layout are the document pages' own tests. The comments follow the
     // document's empty lines, on a page of their own.
     const QStringList pages =
@@ -119,33 +98,26 @@ TEST_F(SummaryOnTheDesktop, CommentSaveAndExportThenAFreshDocumentOnTheNextOpeni
     EXPECT_TRUE(pages[2].contains(line.mid(1)));
 
     dialogs.typeFileName({}); // Escape: nothing written, nothing said
-    click(*summary(), "Command1");
+    click(summary(), "Command1");
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 3);
     EXPECT_EQ(dialogs.messages.size(), 2u);
 
-    click(*summary(), "cmdclose");
+    click(summary(), "cmdclose");
     QTRY_VERIFY(!summary()->isVisible());
     click(main(), "cmdPrint");
     QTRY_VERIFY(summary()->isVisible());
     EXPECT_EQ(document(), built);
-    EXPECT_EQ(in<QLineEdit>(*summary(), "txtComment")->text(), "");
-}
+    EXPECT_EQ(in<QLineEdit>(summary(), "txtComment")->text(), "");
 
-TEST_F(SummaryOnTheDesktop, TheCostingWindowsPrintButtonOpensItWithTheCosting) {
+    // The program blanks the results behind the summary; a click on Calculate does not bring
+    // them back while the summary is open.
+    desktop.application().form("frmMain")->at("txtDBSupplyOff").setText("12");
     click(main(), "cmdCalculate");
-    click(main(), "cmdCosting");
-    QTRY_VERIFY(desktop.window("frmCosting") != nullptr &&
-                desktop.window("frmCosting")->isVisible());
-    QWidget& costing = *desktop.window("frmCosting");
-    click(costing, "cmdCalculateCost");
-    QTRY_VERIFY(in<QPushButton>(costing, "cmdPrint")->isEnabled());
-    click(costing, "cmdPrint");
-    QTRY_VERIFY(summary() != nullptr && summary()->isVisible());
-    EXPECT_EQ(summary()->windowModality(), Qt::ApplicationModal);
-    EXPECT_TRUE(document().contains("Casing Style:"));
-    click(*summary(), "cmdclose");
+    EXPECT_EQ(in<QLineEdit>(main(), "txtEffectiveness")->text(), "");
+    click(summary(), "cmdclose");
     QTRY_VERIFY(!summary()->isVisible());
-    EXPECT_TRUE(costing.isVisible());
+    click(main(), "cmdCalculate");
+    EXPECT_EQ(in<QLineEdit>(main(), "txtEffectiveness")->text(), "60");
 }
 
 // Without a printer the print goes to a PDF file the person names.
@@ -155,7 +127,7 @@ TEST_F(SummaryOnTheDesktop, PrintKeepsTheDocumentsFont) {
     }
     openSummary();
     dialogs.typeFileName(folder.filePath("printed.pdf"));
-    click(*summary(), "cmdPrint");
+    click(summary(), "cmdPrint");
     const QString path = folder.filePath("printed.pdf");
     EXPECT_TRUE(pdfText(path).contains(QRegularExpression("Dry Bulb: +0 +10 +20 +10.0")));
     EXPECT_TRUE(pdfFonts(path).contains("Bold")) << pdfFonts(path).toStdString();
