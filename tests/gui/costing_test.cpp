@@ -2,6 +2,7 @@
 // lists picked with the mouse on their popup items, boxes ticked and typed into, buttons pressed,
 // and the summary and the bin payback's windows opened from them.
 #include "desktop_fixture.h"
+#include "dialog_driver.h"
 #include "gui/chart_view.h"
 #include "gui/costing_window.h"
 #include "gui/desktop.h"
@@ -19,13 +20,13 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextEdit>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace rac::gui {
 namespace {
 
 using testing_support::click;
+using testing_support::DialogDriver;
 using testing_support::in;
 
 // A person picks from a list with the mouse on the popup's item, or by typing the start of the
@@ -47,28 +48,6 @@ enum class Pick { Mouse, Keyboard };
     QTest::keyClicks(&combo, item.left(4));
     return ::testing::AssertionSuccess();
 }
-
-// The title of the next message box, which is answered with a click on OK as soon as it is up:
-// a box is modal, so the answer comes from the event loop it runs.
-class NextMessageBox {
-  public:
-    NextMessageBox() { answerWhenUp(); }
-    const QString& title() const { return title_; }
-
-  private:
-    void answerWhenUp() {
-        QTimer::singleShot(0, [this] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) {
-                answerWhenUp(); // not up yet: look again at the next turn of the event loop
-                return;
-            }
-            title_ = box->windowTitle();
-            QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-        });
-    }
-    QString title_;
-};
 
 // The costing screen on the offscreen desktop, opened as a person opens it: Calculate, then
 // Costing on the main window.
@@ -134,9 +113,7 @@ TEST_P(PickedCosting, PricedAfterACalculate) {
     EXPECT_TRUE(in<QLineEdit>(costing, "txtExchangeRate")->isVisible());
     EXPECT_EQ(text("txtExchangeRate"), "0.5");
 
-    auto* energy = in<QLineEdit>(costing, "txtEnergyCost");
-    QTest::mouseClick(energy, Qt::LeftButton);
-    QTest::keyClicks(energy, "0.01");
+    typeInto(in<QLineEdit>(costing, "txtEnergyCost"), "0.01");
     // A payback entry's text is selected as it gains the focus: typing replaces it.
     auto* hours = in<QLineEdit>(costing, "txtAnnualRunHours");
     QTest::mouseClick(hours, Qt::LeftButton);
@@ -179,9 +156,10 @@ TEST_F(CostingWindows, PasswordWrongThenRightRevealsTheBreakdown) {
 
     typeInto(box, "torvix205917");
     {
-        const NextMessageBox refused;
+        DialogDriver dialogs;
         click(window, "cmdOK");
-        EXPECT_EQ(refused.title(), "Incorrect Password");
+        ASSERT_EQ(dialogs.messages.size(), 1u);
+        EXPECT_EQ(dialogs.messages[0].title, "Incorrect Password");
     }
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(in<QPushButton>(costing, "cmdCostingBreakdown")->isVisible());
